@@ -36,7 +36,7 @@ function(vx_library name)
 endfunction()
 
 # vx_test(NAME SOURCES ... DEPS ... [QT]) - one test executable under CTest.
-# GoogleTest cases are listed individually; Qt Test executables run whole.
+# Each executable is one CTest entry; failures print with --output-on-failure.
 function(vx_test name)
   cmake_parse_arguments(A "QT" "" "SOURCES;DEPS" ${ARGN})
   add_executable(${name} ${A_SOURCES})
@@ -50,8 +50,9 @@ function(vx_test name)
       "QT_QPA_PLATFORM=offscreen;VX_BIN_DIR=${VX_BIN_DIR};VX_SOURCE_DIR=${PROJECT_SOURCE_DIR};LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp")
   else()
     target_link_libraries(${name} PRIVATE GTest::gtest GTest::gtest_main)
-    include(GoogleTest)
-    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES ENVIRONMENT
+    # One CTest entry per binary: stable names, and one sanitizer start-up per binary instead of per case.
+    add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT
       "VX_BIN_DIR=${VX_BIN_DIR};VX_SOURCE_DIR=${PROJECT_SOURCE_DIR};LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp")
   endif()
 endfunction()

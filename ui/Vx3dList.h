@@ -1,0 +1,106 @@
+#pragma once
+
+#include <QColor>
+#include <QStringList>
+#include <QWidget>
+
+#include <vector>
+
+class QTreeView;
+class QItemSelection;
+
+namespace ui {
+
+class Vx3dListModel;
+
+// Multi-column 3-D list. A line is one text whose fields are separated by tabs; the columns
+// show the fields under titles set by the program. Lines are numbered from 0; -1 means none.
+// The selection and current line are kept here, so they stay right while redrawing is off.
+class Vx3dList : public QWidget {
+    Q_OBJECT
+public:
+    explicit Vx3dList(QWidget* parent = nullptr);
+    Vx3dList(const QString& objectName, const QStringList& columnTitles, QWidget* parent = nullptr);
+    ~Vx3dList() override;
+
+    void setColumnTitles(const QStringList& titles);
+    QStringList columnTitles() const;
+    void setColumnWidth(int column, int pixels);
+
+    void AddItem(const QString& line);
+    void Clear();
+    int ListCount() const;
+    // The line's whole text, tabs included; "" out of range.
+    QString List(int line) const;
+    void setList(int line, const QString& text);
+    // One field of a line; "" when the line has fewer fields.
+    QString field(int line, int column) const;
+
+    // The current line. Setting it scrolls it into view; with single selection it also becomes
+    // the selected line, with multiple selection the selected flags are left alone.
+    int ListIndex() const { return current_; }
+    void setListIndex(int line);
+    void setMultiSelect(bool on);
+    bool multiSelect() const { return multi_; }
+    bool Selected(int line) const;
+    void setSelected(int line, bool on);
+    int SelCount() const { return selCount_; }
+    std::vector<int> selectedLines() const;
+    void clearSelection();
+    // Makes line the current and only selected line and scrolls it into view.
+    void selectOnly(int line);
+    void SetFocus();
+
+    void setFontName(const QString& name);
+    QString fontName() const;
+    void setFontSize(double points);
+    double fontSize() const;
+    void setFontBold(bool on);
+    bool fontBold() const;
+    void setFontItalic(bool on);
+    bool fontItalic() const;
+    void setForeColor(const QColor& color);
+    QColor foreColor() const { return foreColor_; }
+    void setBackColor(const QColor& color);
+    QColor backColor() const { return backColor_; }
+
+    // The WM_SETREDRAW switch: while off, AddItem, Clear and selection changes do no view work;
+    // switching it on shows everything in one go.
+    void setRedraw(bool on);
+    bool redraw() const { return redraw_; }
+
+    QTreeView* view() const { return view_; }
+
+signals:
+    void click();
+    void dblClick();
+    void keyPress(int key);
+    void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos);
+    void mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void init(const QStringList& titles);
+    void applyPalette();
+    void pushSelectionToView();
+    void pushCurrentToView(bool scroll);
+    void onViewSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected);
+    void onViewCurrentChanged(int row);
+    void setFlag(int line, bool on);
+
+    Vx3dListModel* model_ = nullptr;
+    QTreeView* view_ = nullptr;
+    std::vector<char> selected_;
+    int selCount_ = 0;
+    int current_ = -1;
+    int pressCurrent_ = -1;
+    bool multi_ = false;
+    bool redraw_ = true;
+    bool syncing_ = false;
+    QColor foreColor_;
+    QColor backColor_;
+};
+
+} // namespace ui
