@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace abacon {
+
+// How the register and the tape show numbers: two to four decimals, thousands separators,
+// negative values in parentheses.
+inline constexpr std::string_view kNumberFormat = "###,###,##0.00##;(###,###,##0.00##)";
+// The register holds at most this many characters, and a typed integer part at most 12 digits.
+inline constexpr std::size_t kRegisterWidth = 18;
+inline constexpr int kMaxIntegerDigits = 12;
+
+std::string formatRegister(double value);
+
+// The plain text of a double (up to 15 significant digits, "1E-05" style exponents), as the
+// trigonometry keys show their results.
+std::string plainText(double value);
+
+// The value of a register or tape text: blanks and thousands separators are ignored, a number in
+// parentheses is negative, the number ends at the first character that cannot continue it, and a
+// text without a number is 0.
+double numberValue(std::string_view text);
+
+// True when the whole text (blanks around it allowed) is one number in a form numberValue reads.
+bool isNumberText(std::string_view text);
+
+// Digits before the decimal point (or the exponent).
+int integerDigits(std::string_view text);
+
+std::string trim(std::string_view text);
+std::string padLeft(std::string_view text, std::size_t width);
+
+} // namespace abacon
