@@ -1,0 +1,398 @@
+#include "register/app/ChequeBookSession.h"
+
+#include "register/app/FrmNewBook.h"
+#include "register/app/LGNPASSWORD.h"
+#include "register/core/ChequeBook.h"
+#include "register/core/ChequeBookFile.h"
+#include "register/core/DiskError.h"
+#include "register/core/RecentFiles.h"
+#include "register/core/RegisterList.h"
+#include "runtime/Clock.h"
+#include "runtime/RuntimeError.h"
+#include "ui/Prompter.h"
+
+#include <QDialog>
+#include <QFileInfo>
+
+namespace ledger {
+
+namespace {
+
+QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+std::string utf8(const QString& text) { return text.toUtf8().toStdString(); }
+
+const QString kNewTitle = QStringLiteral("New File");
+const QString kOpenTitle = QStringLiteral("Open File");
+const QString kSaveTitle = QStringLiteral("Save File");
+const QString kSaveAsTitle = QStringLiteral("Save As");
+const QString kCloseTitle = QStringLiteral("Close File");
+const QString kPasswordTitle = QStringLiteral("PassWord");
+const QString kEnterTitlePrompt = QStringLiteral("Enter Cheque Book Title");
+
+bool samePath(const QString& a, const QString& b) {
+    const QFileInfo fa(a);
+    const QFileInfo fb(b);
+    const QString ca = fa.canonicalFilePath();
+    return !ca.isEmpty() ? ca == fb.canonicalFilePath() : fa.absoluteFilePath() == fb.absoluteFilePath();
+}
+
+// The link record holds 48 characters. A longer path would be cut into a name that no longer
+// leads anywhere, so it is kept as the bare file name, which is then looked for along the path.
+std::string linkNameFor(const QString& codeFilePath) {
+    const std::string full = utf8(codeFilePath);
+    if (textLength(full) <= kLinkNameWidth)
+        return full;
+    return trimRight(fitText(utf8(QFileInfo(codeFilePath).fileName()), kLinkNameWidth));
+}
+
+} // namespace
+
+QString mainCaption(const ChequeBook* book) {
+    if (!book)
+        return QString::fromLatin1(kAppTitle);
+    return QStringLiteral("Ledgerine 95 <") + qs(book->title) + QStringLiteral(">");
+}
+
+int showDiskError(ui::Prompter& prompter, int errorNumber) {
+    const std::optional<DiskErrorPrompt> prompt = diskErrorPrompt(errorNumber);
+    if (!prompt)
+        return 3;
+    return diskErrorResult(prompter.msgBox(qs(prompt->message), prompt->style, qs(kDiskErrorTitle)));
+}
+
+ChequeBookSession::ChequeBookSession(ui::Prompter& prompter, const runtime::Clock& clock, RecentFiles& recentFiles,
+                                     QObject* parent)
+    : QObject(parent), prompter_(prompter), clock_(clock), recentFiles_(recentFiles) {}
+
+ChequeBookSession::~ChequeBookSession() = default;
+
+ui::FileDialogOptions ChequeBookSession::bookFileDialog(const QString& title, bool forSaving) {
+    ui::FileDialogOptions options;
+    options.title = title;
+    options.filter = QStringLiteral("LGN Files (*.lgn)|*.lgn|All Files (*.*)|*.*");
+    options.filterIndex = 1;
+    options.defaultExt = QStringLiteral("lgn");
+    options.hideReadOnly = true;
+    options.overwritePrompt = forSaving;
+    options.fileMustExist = !forSaving;
+    return options;
+}
+
+void ChequeBookSession::markChanged() {
+    if (book_)
+        book_->changed = true;
+}
+
+int ChequeBookSession::ask(const QString& text, const QString& title) {
+    return prompter_.msgBox(text, ui::vbYesNo + ui::vbQuestion, title);
+}
+
+void ChequeBookSession::tell(const QString& text, const QString& title, int icon) {
+    prompter_.msgBox(text, ui::vbOKOnly + icon, title);
+}
+
+bool ChequeBookSession::releaseOpenBook(const QString& title) {
+    if (!book_)
+        return true;
+    if (ask(QStringLiteral("Check Book File Currently Open. Save It?"), title) == ui::vbYes)
+        return save() != SaveOutcome::Failed; // a failed save must not throw the changes away
+    if (ask(QStringLiteral("Close without saving?"), title) != ui::vbYes)
+        return false;
+    if (book_->changed && ask(QStringLiteral("Changes Made to Ledgerine, Abandon Them?"), title) != ui::vbYes)
+        return false;
+    return true;
+}
+
+std::optional<QString> ChequeBookSession::askTitle(const QString& dialogTitle, const QString& current) {
+    const std::optional<QString> answer = prompter_.inputBox(kEnterTitlePrompt, dialogTitle, current);
+    if (!answer)
+        return std::nullopt;
+    if (titleTooLong(utf8(*answer))) {
+        tell(qs(kTitleTooLongMessage), QStringLiteral("Book Title"), ui::vbExclamation);
+        return std::nullopt;
+    }
+    return QString::fromStdString(trimRight(utf8(*answer)));
+}
+
+// --- New ------------------------------------------------------------------------------------------
+
+bool ChequeBookSession::newBook() {
+    if (book_ && book_->changed) {
+        if (ask(QStringLiteral("Check Book File Currently Open. Save It?"), kNewTitle) == ui::vbYes) {
+            if (save() == SaveOutcome::Failed)
+                return false;
+        } else if (ask(QStringLiteral("Close without saving?"), kNewTitle) != ui::vbYes) {
+            return false;
+        }
+    }
+    const std::optional<ui::FileDialogResult> choice =
+        prompter_.saveFile(bookFileDialog(QStringLiteral("New Cheque Book"), true));
+    if (!choice)
+        return false;
+    const bool wantPassword =
+        ask(QStringLiteral("Do you want a PassWord applied to your Cheque Book?"), kPasswordTitle) == ui::vbYes;
+
+    FrmNewBook form(prompter_, wantPassword, dialogParent_);
+    if (prompter_.runModal(form) != QDialog::Accepted)
+        return false;
+
+    QString title = form.bookTitle();
+    if (title.isEmpty())
+        title = askTitle(kNewTitle, QString()).value_or(QString());
+
+    ChequeBook book;
+    book.path = utf8(choice->path);
+    book.title = utf8(title);
+    book.password = storedPassword(utf8(form.password()));
+    book.items.push_back(openingBalanceItem(runtime::today(clock_), form.startingBalance()));
+    book.changed = true;
+    book_ = std::make_unique<ChequeBook>(std::move(book));
+    emit bookReplaced();
+
+    if (ask(QStringLiteral("Do you wish to Save your new file now?"), QStringLiteral("Save New Ledgerine")) ==
+        ui::vbYes)
+        save();
+    return true;
+}
+
+// --- Open -----------------------------------------------------------------------------------------
+
+bool ChequeBookSession::openFromDialog() {
+    if (!releaseOpenBook(kOpenTitle))
+        return false;
+    const std::optional<ui::FileDialogResult> choice =
+        prompter_.openFile(bookFileDialog(QStringLiteral("Open Cheque Book"), false));
+    if (!choice)
+        return false;
+    return load(choice->path);
+}
+
+bool ChequeBookSession::openRecent(int index) {
+    if (index < 0 || index >= static_cast<int>(RecentFiles::kSize) ||
+        !recentFiles_.isShown(static_cast<std::size_t>(index)))
+        return false;
+    const QString path = qs(recentFiles_.entry(static_cast<std::size_t>(index)));
+    if (book_ && samePath(path, qs(book_->path))) {
+        tell(QStringLiteral("Selected file is already open!"), kOpenTitle, ui::vbExclamation);
+        return false;
+    }
+    if (!releaseOpenBook(kOpenTitle))
+        return false;
+    return load(path);
+}
+
+bool ChequeBookSession::openPath(const QString& path) {
+    if (!releaseOpenBook(kOpenTitle))
+        return false;
+    return load(path);
+}
+
+bool ChequeBookSession::load(const QString& path) {
+    ReadResult read;
+    for (;;) {
+        read = readChequeBookFile(path.toStdString());
+        if (read.error != ReadError::FileError)
+            break;
+        const int next = showDiskError(prompter_, read.errorNumber);
+        if (next == 0)
+            continue;
+        if (next == 3)
+            tell(qs(runtime::errorText(read.errorNumber)), QString::fromLatin1(kAppTitle), ui::vbCritical);
+        return false;
+    }
+    if (!read.ok()) {
+        tell(qs(read.errorMessage), kOpenTitle, ui::vbExclamation);
+        return false;
+    }
+    BookFileContents& contents = read.contents;
+
+    SortOrder order = contents.sortLetter == 'C' ? SortOrder::Code : SortOrder::Date;
+    if (!contents.sortTypeKnown()) {
+        const std::optional<QString> answer = prompter_.inputBox(
+            QStringLiteral("Sort Type has not been defined for this file!\nEnter C for code sort,\nD for Date "
+                           "sort.\nDefault is Date Sort"),
+            QStringLiteral("Select File Sort Type"));
+        order = sortOrderFromAnswer(utf8(answer.value_or(QString())));
+    }
+
+    if (contents.hasPassword()) {
+        const std::optional<QString> answer = prompter_.inputBox(QStringLiteral("Enter PassWord"), kPasswordTitle);
+        if (!answer || !contents.passwordMatches(utf8(*answer))) {
+            tell(qs(kPasswordInvalidMessage), kPasswordTitle, ui::vbExclamation);
+            return false;
+        }
+    }
+
+    emit progress(QStringLiteral("Opening Cheque Book - ") + qs(contents.title));
+    bool convert = false;
+    if (contents.earlierRelease)
+        convert = ask(qs(earlierReleaseQuestion(utf8(path))), QString::fromLatin1(kAppTitle)) == ui::vbYes;
+    const QString link = qs(contents.codeFileLink);
+    for (const std::string& message : contents.messages)
+        tell(qs(message), kOpenTitle, ui::vbExclamation);
+
+    ChequeBook book = makeChequeBook(path.toStdString(), std::move(contents), order, convert);
+    if (book.period.isSet() &&
+        ask(QStringLiteral("Show only the current BUDGET PERIOD in main register?"),
+            QStringLiteral("Open Ledgerine")) == ui::vbYes) {
+        const PeriodView view = showOnlyBudgetPeriod(book, runtime::today(clock_));
+        if (view != PeriodView::Period)
+            tell(qs(periodViewNote(view)), QStringLiteral("Open Ledgerine"), ui::vbInformation);
+    }
+    if (book.title.empty()) {
+        if (const std::optional<QString> title = askTitle(kOpenTitle, QString()); title && !title->isEmpty()) {
+            book.title = utf8(*title);
+            book.changed = true;
+        }
+    }
+    shellSort(book.items, book.sortOrder);
+
+    book_ = std::make_unique<ChequeBook>(std::move(book));
+    recentFiles_.add(utf8(path));
+    emit progress(QString());
+    emit bookReplaced();
+    emit recentFilesChanged();
+    if (!link.isEmpty())
+        emit codeFileLinkFound(link);
+    emit bookOpened();
+    return true;
+}
+
+// --- Save, Save As, backup ----------------------------------------------------------------------
+
+ChequeBookSession::SaveOutcome ChequeBookSession::save() {
+    if (!book_) {
+        tell(QStringLiteral("No File Open!"), kSaveTitle, ui::vbExclamation);
+        return SaveOutcome::Failed;
+    }
+    return writeBook(kSaveTitle, true, qs(book_->path), false);
+}
+
+ChequeBookSession::SaveOutcome ChequeBookSession::saveAs() {
+    if (!book_) {
+        tell(QStringLiteral("No File Open!"), kSaveAsTitle, ui::vbExclamation);
+        return SaveOutcome::Failed;
+    }
+    ui::FileDialogOptions options = bookFileDialog(kSaveAsTitle, true);
+    options.fileName = qs(book_->path);
+    const std::optional<ui::FileDialogResult> choice = prompter_.saveFile(options);
+    if (!choice)
+        return SaveOutcome::Failed;
+    // The chosen file does not exist yet, so Save As always writes (an "Unchanged. Save Anyhow?"
+    // refused here would leave the book naming a file that was never written).
+    const std::string previous = book_->path;
+    book_->path = utf8(choice->path);
+    const SaveOutcome outcome = writeBook(kSaveTitle, false, choice->path, false);
+    if (outcome != SaveOutcome::Saved)
+        book_->path = previous;
+    return outcome;
+}
+
+ChequeBookSession::SaveOutcome ChequeBookSession::saveBackup() {
+    if (!book_) {
+        tell(QStringLiteral("No File Open!"), kSaveTitle, ui::vbExclamation);
+        return SaveOutcome::Failed;
+    }
+    const std::optional<ui::FileDialogResult> choice = prompter_.saveFile(bookFileDialog(QStringLiteral("Backup"), true));
+    if (!choice)
+        return SaveOutcome::Failed;
+    return writeBook(kSaveTitle, false, choice->path, true);
+}
+
+ChequeBookSession::SaveOutcome ChequeBookSession::writeBook(const QString& refusalTitle, bool askIfUnchanged,
+                                                            const QString& target, bool backup) {
+    const QString name = qs(book_->path);
+    if (askIfUnchanged && !book_->changed &&
+        ask(name + QStringLiteral(" Unchanged. Save Anyhow?"), refusalTitle) != ui::vbYes)
+        return SaveOutcome::Declined;
+    if (book_->registerSize() == 0) {
+        tell(name + QStringLiteral(" Contains no records!"), refusalTitle, ui::vbExclamation);
+        return SaveOutcome::Failed;
+    }
+    // Asked before writing, since the answer decides what the link record holds.
+    std::string link = book_->codeFileLink;
+    if (!codeFile_.isEmpty()) {
+        const QString question = name + QStringLiteral(" is using the Budget/Code file ") + codeFile_ +
+                                 QStringLiteral("\nDo You wish to retain this relationship?");
+        link = ask(question, QString::fromLatin1(kAppTitle)) == ui::vbYes ? linkNameFor(codeFile_) : std::string();
+    }
+    emit progress(QStringLiteral("Saving Cheque Book - ") + qs(book_->title) +
+                  (backup ? QStringLiteral(" Backup") : QString()));
+    const bool written = writeWithRetry(target, link);
+    emit progress(QString());
+    if (!written)
+        return SaveOutcome::Failed;
+    if (!backup) {
+        book_->codeFileLink = link;
+        book_->changed = false;
+    }
+    return SaveOutcome::Saved;
+}
+
+bool ChequeBookSession::writeWithRetry(const QString& target, const std::string& linkName) {
+    for (;;) {
+        try {
+            saveChequeBook(target.toStdString(), *book_, linkName);
+            return true;
+        } catch (const runtime::RuntimeError& error) {
+            const int next = showDiskError(prompter_, error.number());
+            if (next == 0)
+                continue;
+            if (next == 3)
+                tell(qs(runtime::errorText(error.number())), QString::fromLatin1(kAppTitle), ui::vbCritical);
+            return false;
+        }
+    }
+}
+
+// --- Close, title, password, exit ----------------------------------------------------------------
+
+bool ChequeBookSession::close() {
+    if (!book_) {
+        tell(QStringLiteral("No Ledgerine file currently open!"), kCloseTitle, ui::vbExclamation);
+        return false;
+    }
+    if (!releaseOpenBook(kCloseTitle))
+        return false;
+    book_.reset();
+    emit bookReplaced();
+    return true;
+}
+
+bool ChequeBookSession::changeTitle() {
+    if (!book_)
+        return false;
+    const std::optional<QString> title = askTitle(QStringLiteral("Change Title"), qs(book_->title));
+    if (!title || title->isEmpty() || utf8(*title) == book_->title)
+        return false;
+    book_->title = utf8(*title);
+    book_->changed = true;
+    emit titleChanged();
+    return true;
+}
+
+bool ChequeBookSession::changePassword() {
+    if (!book_)
+        return false;
+    LGNPASSWORD form(prompter_, dialogParent_);
+    if (prompter_.runModal(form) != QDialog::Accepted)
+        return false;
+    book_->password = storedPassword(utf8(form.password()));
+    book_->changed = true;
+    return true;
+}
+
+bool ChequeBookSession::confirmExit() {
+    const QString title = QString::fromLatin1(kAppTitle);
+    if (ask(QStringLiteral("Exit Ledgerine?"), title) != ui::vbYes)
+        return false;
+    if (!book_)
+        return true;
+    if (ask(QStringLiteral("Ledgerine open, Save it?"), title) == ui::vbYes)
+        return save() != SaveOutcome::Failed;
+    if (book_->changed && ask(QStringLiteral("Changes Made to Ledgerine, Abandon Them?"), title) != ui::vbYes)
+        return false;
+    return true;
+}
+
+} // namespace ledger

@@ -1,0 +1,111 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+#include <optional>
+#include <string>
+
+class QWidget;
+
+namespace runtime {
+class Clock;
+}
+namespace ui {
+class Prompter;
+struct FileDialogOptions;
+} // namespace ui
+
+namespace ledger {
+
+struct ChequeBook;
+class RecentFiles;
+
+inline constexpr const char* kAppTitle = "Ledgerine 95";
+
+// The open cheque book and the dialogue of the file commands: New, Open, Save, Save As, Close,
+// Change Title, Change Password and the questions of the exit sequence. Every question goes
+// through the prompter; a refused question, a cancelled dialog or a wrong password leaves the
+// open cheque book exactly as it was. The main window only shows what the session holds.
+class ChequeBookSession : public QObject {
+    Q_OBJECT
+public:
+    enum class SaveOutcome {
+        Saved,
+        Declined, // the book was unchanged and the user chose not to save it anyway
+        Failed,   // nothing written: no book, an empty register, a disk error or a refusal
+    };
+
+    ChequeBookSession(ui::Prompter& prompter, const runtime::Clock& clock, RecentFiles& recentFiles,
+                      QObject* parent = nullptr);
+    ~ChequeBookSession() override;
+
+    // The window over which the session's own windows (FrmNewBook, LGNPASSWORD) open.
+    void setDialogParent(QWidget* parent) { dialogParent_ = parent; }
+
+    bool isOpen() const { return book_ != nullptr; }
+    const ChequeBook* book() const { return book_.get(); }
+    // For the commands that change the register; call markChanged() after a change.
+    ChequeBook* book() { return book_.get(); }
+    void markChanged();
+
+    // The budget/code file in use (its full path), empty when none is loaded.
+    void setCodeFile(const QString& path) { codeFile_ = path; }
+    QString codeFile() const { return codeFile_; }
+
+    bool newBook();
+    bool openFromDialog();
+    bool openRecent(int index);
+    // Opens a named file without the file dialog (the command line).
+    bool openPath(const QString& path);
+    SaveOutcome save();
+    SaveOutcome saveAs();
+    // Writes a copy to the file chosen in the "Backup" dialog; the book keeps its own path.
+    SaveOutcome saveBackup();
+    bool close();
+    bool changeTitle();
+    bool changePassword();
+    // Steps 1 and 2 of the exit sequence: true when the program may go on to end.
+    bool confirmExit();
+
+    static ui::FileDialogOptions bookFileDialog(const QString& title, bool forSaving);
+
+signals:
+    // Progress text for the main window; an empty text ends it.
+    void progress(const QString& text);
+    // A cheque book was opened, created or closed: everything shown must be rebuilt.
+    void bookReplaced();
+    void titleChanged();
+    void recentFilesChanged();
+    // After a successful Open, for the pending auto-duplicate items.
+    void bookOpened();
+    // The opened book names a budget/code file in its link record.
+    void codeFileLinkFound(const QString& name);
+
+private:
+    int ask(const QString& text, const QString& title);
+    void tell(const QString& text, const QString& title, int icon);
+    // The questions asked before the open book is let go; false when the user keeps it.
+    bool releaseOpenBook(const QString& title);
+    bool load(const QString& path);
+    SaveOutcome writeBook(const QString& refusalTitle, bool askIfUnchanged, const QString& target, bool backup);
+    bool writeWithRetry(const QString& target, const std::string& linkName);
+    std::optional<QString> askTitle(const QString& dialogTitle, const QString& current);
+
+    ui::Prompter& prompter_;
+    const runtime::Clock& clock_;
+    RecentFiles& recentFiles_;
+    QWidget* dialogParent_ = nullptr;
+    std::unique_ptr<ChequeBook> book_;
+    QString codeFile_;
+};
+
+// "Ledgerine 95 <title>" with a cheque book open, "Ledgerine 95" without.
+QString mainCaption(const ChequeBook* book);
+
+// Shows the disk-error box for a run-time error number and returns what the caller does next:
+// 0 retry, 1 skip, 2 cancel, 3 give up and show the error's standard text.
+int showDiskError(ui::Prompter& prompter, int errorNumber);
+
+} // namespace ledger

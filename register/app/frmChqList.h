@@ -1,0 +1,226 @@
+#pragma once
+
+#include "register/app/ChequeBookSession.h"
+#include "register/core/Settings.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <vector>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QTimer;
+
+namespace runtime {
+class Clock;
+}
+namespace ui {
+class Clipboard;
+class Printer;
+class Prompter;
+class SSCommand;
+class SSFrame;
+class SSPanel;
+class Vx3dList;
+} // namespace ui
+
+namespace ledger {
+
+// The main register window: button bar with hint line, the register list, the status panel with
+// clock, balance and item count, the prompt panel shown while no cheque book is open, and the
+// menus. The file commands' dialogue lives in ChequeBookSession; this class shows its state.
+class frmChqList : public QMainWindow {
+    Q_OBJECT
+public:
+    frmChqList(ui::Prompter& prompter, const runtime::Clock& clock, ui::Clipboard& clipboard, ui::Printer& printer,
+               SettingsStore& settingsStore, QWidget* parent = nullptr);
+    ~frmChqList() override;
+
+    ChequeBookSession& session() { return session_; }
+    bool messagesShown() const { return messages_; }
+    bool calendarOpen() const { return calendarOpen_; }
+    // Rebuilds the register list, balance and item count from the open cheque book.
+    void refreshRegister();
+    // The exit sequence; true when the program may end (the settings have then been written).
+    bool exitLedgerine();
+
+    // --- Controls, in the window's own order ----------------------------------------------------
+    QTimer* Timer2 = nullptr; // clock, 500 ms
+    QTimer* Timer1 = nullptr; // 1000 ms, off at start
+    ui::SSPanel* Panel3D2 = nullptr; // button bar
+    ui::SSPanel* lblTips = nullptr;  // hint line
+    ui::SSCommand* DownPointer = nullptr;
+    ui::SSCommand* UpPointer = nullptr;
+    ui::SSCommand* cmdReconcile = nullptr;
+    ui::SSCommand* cmdSearch = nullptr;
+    ui::SSCommand* cmdSelect = nullptr;
+    ui::SSCommand* cmdSortCodes = nullptr;
+    ui::SSCommand* cmdSortDates = nullptr;
+    ui::SSCommand* Command3D5 = nullptr; // "&Quit"
+    ui::SSCommand* Command3D4 = nullptr; // calendar
+    ui::SSCommand* ctlCleared = nullptr;
+    ui::SSCommand* cmdChange = nullptr;
+    ui::SSCommand* cmdNewItem = nullptr;
+    ui::SSCommand* cmdDelete = nullptr;
+    ui::SSCommand* cmdDefined = nullptr;
+    ui::SSCommand* Command3D1 = nullptr; // calculator
+    ui::SSCommand* cmdPrint = nullptr;
+    ui::SSCommand* Command3D3 = nullptr; // save
+    ui::SSCommand* Command3D2 = nullptr; // open
+    ui::SSPanel* Panel3D1 = nullptr;     // prompt panel
+    ui::SSPanel* panelCompletion = nullptr;
+    ui::SSPanel* panel1 = nullptr;
+    QLabel* Picture1 = nullptr;
+    QLabel* Image3 = nullptr;
+    ui::SSCommand* Command3D6 = nullptr;
+    ui::SSPanel* SSPanel1 = nullptr; // status panel, caption = time of day
+    QLabel* lblBalance = nullptr;
+    QLabel* Label1 = nullptr; // " Balance"
+    QLabel* Label6 = nullptr; // "No. Items"
+    QLabel* lblTransNumber = nullptr;
+    ui::SSFrame* SSFrame2 = nullptr; // "Auto Duplicate Processing!"
+    ui::SSCommand* cmdAutoDupEdit = nullptr;
+    ui::SSCommand* cmdAutoDupProcess = nullptr;
+    ui::SSCommand* cmdAutoDupRemove = nullptr;
+    ui::SSCommand* cmdAutoDupClose = nullptr;
+    ui::SSFrame* SSFrame1 = nullptr; // "Delete Transactions"
+    ui::SSCommand* picChkmark = nullptr; // the picture to click
+    QLabel* Label3 = nullptr; // "C&lick to Delete"
+    ui::SSCommand* cmdDelCancel = nullptr;
+    ui::Vx3dList* lstDupList = nullptr;
+    ui::Vx3dList* lstChqList = nullptr;
+    QLabel* Image1 = nullptr;
+    QLabel* Image2 = nullptr;
+
+    // --- Menus ----------------------------------------------------------------------------------
+    QMenu* FileList = nullptr;
+    QAction* mnuFileNew = nullptr;
+    QAction* mnuFileSelect = nullptr;
+    QAction* mnuFileClose = nullptr;
+    QAction* mnuFileSave = nullptr;
+    QAction* mnuSaveAs = nullptr;
+    QMenu* mnuSaveText = nullptr;
+    QAction* mnuSaveANSI = nullptr;
+    QAction* mnuComma = nullptr;
+    QAction* mnuInfo = nullptr;
+    QMenu* mnuTransCodes = nullptr;
+    QAction* mnuCreateCodeFile = nullptr;
+    QAction* mnuOpenCodes = nullptr;
+    QAction* mnuSaveTransCodes = nullptr;
+    QAction* mnuSaveCodeFile = nullptr;
+    QAction* mnuEditCodes = nullptr;
+    QAction* mnuDefault = nullptr;
+    QAction* NmuCalc = nullptr;
+    QAction* mnuQuikMemos = nullptr;
+    QAction* mnuPrint = nullptr;
+    QAction* mnuSepX = nullptr;
+    std::array<QAction*, 4> mnuSelectFile{};
+    QAction* ExitLedgrn = nullptr;
+
+    QMenu* mnuUpdate = nullptr;
+    QAction* mnuNewTransaction = nullptr;
+    QAction* mnuChangeTrans = nullptr;
+    QAction* mnuDeleteTransaction = nullptr;
+    QAction* mnuDefined = nullptr;
+    QAction* mnuCleared = nullptr;
+    QAction* mnuCopy = nullptr;
+
+    QMenu* mnuOptions = nullptr;
+    QAction* mnuSearch = nullptr;
+    QMenu* mnuSort = nullptr;
+    QAction* mnuCodeSort = nullptr;
+    QAction* mnuDateSort = nullptr;
+    QAction* mnuSelect = nullptr;
+    QAction* mnuReconcile = nullptr;
+    QAction* mnuChangeTitle = nullptr;
+    QAction* mnuPassWord = nullptr;
+    QAction* mnuBudgetPeriod = nullptr;
+    QAction* mnuShowMsg = nullptr;
+    QMenu* mnuCustom = nullptr;
+    QMenu* mnuChgColor = nullptr;
+    QAction* mnuTextColor = nullptr;
+    QAction* mnuBackColor = nullptr;
+    QAction* mnuCustFonts = nullptr;
+    QAction* mnuRestoreDefaults = nullptr;
+
+    QMenu* mnuAutoDup = nullptr;
+    QAction* mnuAddAutoDup = nullptr;
+    QAction* mnuViewProcess = nullptr;
+
+    QMenu* mnuFinancial = nullptr;
+    QAction* mnuBudgetSummary = nullptr;
+    QAction* mnuIncomeStmt = nullptr;
+
+    QMenu* mnuHelp = nullptr;
+    QAction* mnuFeatures = nullptr;
+    QAction* mnuHelpContents = nullptr;
+    QAction* mnuButtonbar = nullptr;
+    QAction* mnuAccessHelp = nullptr;
+    QAction* mnuMenulist = nullptr;
+    QAction* mnuHelpTopics = nullptr;
+    QAction* mnuHelpSearch = nullptr;
+    QAction* mnuHelponHelp = nullptr;
+    QAction* mnuAboutLedgrn = nullptr;
+
+    QMenu* mnuPopup = nullptr; // pop-up of the register list
+    QAction* popupNew = nullptr;
+    QAction* popupChange = nullptr;
+    QAction* popupDelete = nullptr;
+    QAction* popupDup = nullptr;
+    QAction* popupCleared = nullptr;
+    QAction* mnuPopupCopy = nullptr;
+    QMenu* mnuPopup1 = nullptr; // pop-up of the auto-duplicate list
+    QAction* mnuRemoveAuto = nullptr;
+    QAction* mnuEditAuto = nullptr;
+    QAction* mnuProcessAuto = nullptr;
+    QAction* mnuCloseAuto = nullptr;
+
+public slots:
+    void Timer2_Timer();
+    void Form_Activate();
+    void Panel3D1_Click();
+    void mnuShowMsg_Click();
+    void mnuSelectFile_Click(int index);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    struct Hint {
+        ui::SSCommand* button;
+        QString text;
+        bool needsBook;
+    };
+
+    void createControls();
+    void createMenus();
+    void connectCommands();
+    void applySettings();
+    void showBookState();
+    void updateRecentMenu();
+    void showHint(ui::SSCommand* button);
+    void showPopup(QMenu* menu, ui::Vx3dList* list, Qt::MouseButton button, QPoint pos);
+    QString promptText() const;
+
+    ui::Prompter& prompter_;
+    const runtime::Clock& clock_;
+    ui::Clipboard& clipboard_;
+    ui::Printer& printer_;
+    SettingsStore& store_;
+    Settings settings_;
+    ChequeBookSession session_;
+    bool messages_ = true;
+    bool calendarOpen_ = false;
+    bool promptCreate_ = false; // the prompt panel invites creating rather than opening
+    bool exiting_ = false;
+    std::vector<Hint> hints_;
+    std::vector<QAction*> fileDependent_; // enabled only while a cheque book is open
+};
+
+// The settings a first start uses: the window's built-in sizes, list font and colours.
+Settings builtInSettings();
+
+} // namespace ledger

@@ -1,0 +1,379 @@
+#include "register/core/ChequeBookFile.h"
+
+#include "runtime/Cp1252.h"
+#include "runtime/RuntimeError.h"
+
+#include <algorithm>
+#include <bit>
+#include <cctype>
+#include <cstring>
+#include <limits>
+#include <new>
+#include <system_error>
+
+namespace ledger {
+
+namespace {
+
+// Offsets of the item layout.
+constexpr std::size_t kFlagAt = 0;
+constexpr std::size_t kDateAt = 2;
+constexpr std::size_t kChequeAt = 10;
+constexpr std::size_t kParticularsAt = 12;
+constexpr std::size_t kAmountAt = 37;
+constexpr std::size_t kCodeAt = 45;
+constexpr std::size_t kStatusAt = 49;
+// Offsets of the link layout.
+constexpr std::size_t kFormatAt = 0;
+constexpr std::size_t kLinkNameAt = 2;
+
+std::uint64_t readLittleEndian(const unsigned char* p, int bytes) {
+    std::uint64_t value = 0;
+    for (int i = bytes - 1; i >= 0; --i) {
+        value = (value << 8) | p[i];
+    }
+    return value;
+}
+
+void writeLittleEndian(char* p, std::uint64_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i) {
+        p[i] = static_cast<char>(value & 0xFF);
+        value >>= 8;
+    }
+}
+
+// A read-only view of one 50-byte record.
+class RecordView {
+public:
+    explicit RecordView(const char* p) : p_(reinterpret_cast<const unsigned char*>(p)) {}
+    std::int16_t int16At(std::size_t at) const {
+        return static_cast<std::int16_t>(static_cast<std::uint16_t>(readLittleEndian(p_ + at, 2)));
+    }
+    double dateAt(std::size_t at) const { return std::bit_cast<double>(readLittleEndian(p_ + at, 8)); }
+    std::int64_t int64At(std::size_t at) const {
+        return static_cast<std::int64_t>(readLittleEndian(p_ + at, 8));
+    }
+    char charAt(std::size_t at) const { return static_cast<char>(p_[at]); }
+    std::string_view bytesAt(std::size_t at, std::size_t size) const {
+        return {reinterpret_cast<const char*>(p_) + at, size};
+    }
+
+private:
+    const unsigned char* p_;
+};
+
+// Control characters would break the tab-separated list lines and the exports; only NUL, which
+// fixed-length fields never assigned are filled with, is accepted (and read as a blank).
+bool hasControlBytes(std::string_view field) {
+    return std::any_of(field.begin(), field.end(), [](char c) {
+        const auto b = static_cast<unsigned char>(c);
+        return b != 0 && b < 0x20;
+    });
+}
+
+std::string decodeText(std::string_view field) {
+    std::string bytes(field);
+    bool ascii = true;
+    for (char& c : bytes) {
+        if (c == '\0') {
+            c = ' ';
+        }
+        ascii = ascii && static_cast<unsigned char>(c) < 0x80;
+    }
+    return ascii ? bytes : runtime::cp1252ToUtf8(bytes);
+}
+
+void encodeText(char* out, std::string_view utf8, std::size_t width) {
+    const bool ascii =
+        std::all_of(utf8.begin(), utf8.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    const std::string converted = ascii ? std::string() : runtime::utf8ToCp1252(utf8);
+    const std::string_view bytes = ascii ? utf8 : std::string_view(converted);
+    for (std::size_t i = 0; i < width; ++i) {
+        const char c = i < bytes.size() ? bytes[i] : ' ';
+        out[i] = static_cast<unsigned char>(c) < 0x20 ? ' ' : c;
+    }
+}
+
+void encodeItem(char* out, const Item& item) {
+    writeLittleEndian(out + kFlagAt, static_cast<std::uint16_t>(item.depositFlag), 2);
+    writeLittleEndian(out + kDateAt, std::bit_cast<std::uint64_t>(item.date), 8);
+    writeLittleEndian(out + kChequeAt, static_cast<std::uint16_t>(item.chequeNumber), 2);
+    encodeText(out + kParticularsAt, item.particulars, kParticularsWidth);
+    writeLittleEndian(out + kAmountAt, static_cast<std::uint64_t>(item.amount.ticks()), 8);
+    encodeText(out + kCodeAt, item.code, kCodeWidth);
+    out[kStatusAt] = item.status;
+}
+
+Item specialRecord(runtime::OleDate date, char letter) {
+    Item record;
+    record.depositFlag = 0;
+    record.date = date;
+    record.status = letter;
+    return record;
+}
+
+enum class Kind { Register, AutoDup, PeriodStart, PeriodEnd, Unknown };
+
+Kind kindOf(char letter) {
+    switch (letter) {
+    case status::kNotCleared:
+    case status::kClearedDeposit:
+    case status::kClearedWithdrawal:
+        return Kind::Register;
+    case status::kAutoWaiting:
+    case status::kAutoDue:
+    case status::kAutoProcessed:
+        return Kind::AutoDup;
+    case status::kPeriodStart:
+        return Kind::PeriodStart;
+    case status::kPeriodEnd:
+        return Kind::PeriodEnd;
+    default:
+        return Kind::Unknown;
+    }
+}
+
+// Why an item-layout record cannot be part of a cheque book, or nullptr when it can.
+const char* itemProblem(const RecordView& r, Kind kind) {
+    if (!runtime::isUsableDate(r.dateAt(kDateAt))) {
+        return "holds an impossible date";
+    }
+    if (kind == Kind::PeriodStart || kind == Kind::PeriodEnd) {
+        return nullptr;
+    }
+    const std::int16_t flag = r.int16At(kFlagAt);
+    if (flag != kDeposit && flag != kWithdrawal) {
+        return "holds an invalid deposit flag";
+    }
+    if (r.int64At(kAmountAt) < 0) {
+        return "holds a negative amount";
+    }
+    if (hasControlBytes(r.bytesAt(kParticularsAt, kParticularsWidth)) ||
+        hasControlBytes(r.bytesAt(kCodeAt, kCodeWidth))) {
+        return "holds control characters in its text";
+    }
+    return nullptr;
+}
+
+Item decodeItem(const RecordView& r) {
+    Item item;
+    item.depositFlag = r.int16At(kFlagAt);
+    item.date = r.dateAt(kDateAt);
+    item.chequeNumber = r.int16At(kChequeAt);
+    item.particulars = decodeText(r.bytesAt(kParticularsAt, kParticularsWidth));
+    item.amount = runtime::Currency::fromTicks(r.int64At(kAmountAt));
+    item.code = decodeText(r.bytesAt(kCodeAt, kCodeWidth));
+    item.status = r.charAt(kStatusAt);
+    return item;
+}
+
+ReadResult failure(ReadError error, std::string message, int number = 0) {
+    ReadResult result;
+    result.error = error;
+    result.errorNumber = number;
+    result.errorMessage = std::move(message);
+    return result;
+}
+
+ReadResult damaged(std::size_t recordNumber, std::string_view problem) {
+    return failure(ReadError::Damaged, "Invalid File! Record " + std::to_string(recordNumber) + " " +
+                                           std::string(problem) + ". Nothing was loaded.");
+}
+
+} // namespace
+
+bool BookFileContents::passwordMatches(std::string_view entry) const {
+    return !hasPassword() || fitText(entry, kPasswordWidth) == password;
+}
+
+ReadResult decodeChequeBook(std::string_view bytes) {
+    if (bytes.empty()) {
+        return failure(ReadError::Empty, std::string(kEmptyFileMessage));
+    }
+    if (bytes.size() > kMaxBookFileSize) {
+        return failure(ReadError::TooLarge, "Invalid File! Too large to be a Ledgerine cheque book.");
+    }
+    if (bytes.size() % kRecordSize != 0) {
+        return failure(ReadError::BadLength, "Invalid File! Its length is not a whole number of "
+                                             "50-byte Ledgerine records.");
+    }
+    const std::size_t count = bytes.size() / kRecordSize;
+    if (count < kSpecialRecords) {
+        return failure(ReadError::TooShort, "Invalid File! Too short to hold a Ledgerine cheque book.");
+    }
+    const auto record = [&](std::size_t index) {
+        return RecordView(bytes.data() + index * kRecordSize);
+    };
+
+    ReadResult result;
+    BookFileContents& book = result.contents;
+
+    const RecordView trailer = record(count - 1);
+    const std::int16_t day = trailer.int16At(kChequeAt);
+    if (day < 0 || day > 31) {
+        return damaged(count, "holds an impossible auto duplicate day");
+    }
+    if (hasControlBytes(trailer.bytesAt(kParticularsAt, kTitleWidth)) ||
+        hasControlBytes(trailer.bytesAt(kCodeAt, kPasswordWidth))) {
+        return damaged(count, "holds control characters in its text");
+    }
+    book.title = trimRight(decodeText(trailer.bytesAt(kParticularsAt, kTitleWidth)));
+    book.password = decodeText(trailer.bytesAt(kCodeAt, kPasswordWidth));
+    book.sortLetter = trailer.charAt(kStatusAt);
+    book.lastAutoDupDay = day;
+
+    const RecordView link = record(count - 2);
+    std::size_t itemRecords = count - 2;
+    if (link.int16At(kFormatAt) == kLinkFormatNumber) {
+        const std::string_view name = link.bytesAt(kLinkNameAt, kLinkNameWidth);
+        if (hasControlBytes(name)) {
+            return damaged(count - 1, "holds control characters in its text");
+        }
+        book.codeFileLink = trimRight(decodeText(name));
+    } else {
+        book.earlierRelease = true;
+        // Files of earlier releases may have no link record at all; a last record that reads as
+        // an item is kept rather than lost.
+        const Kind kind = kindOf(link.charAt(kStatusAt));
+        if (kind != Kind::Unknown && itemProblem(link, kind) == nullptr) {
+            itemRecords = count - 1;
+        }
+    }
+
+    // Check every record before keeping any, so a damaged file loads nothing.
+    std::uint64_t total = 0;
+    constexpr auto kMaxTotal = static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max());
+    std::size_t registerCount = 0;
+    std::size_t autoDupCount = 0;
+    for (std::size_t i = 0; i < itemRecords; ++i) {
+        const RecordView r = record(i);
+        const Kind kind = kindOf(r.charAt(kStatusAt));
+        if (kind == Kind::Unknown) {
+            continue;
+        }
+        if (const char* problem = itemProblem(r, kind)) {
+            return damaged(i + 1, problem);
+        }
+        registerCount += kind == Kind::Register ? 1 : 0;
+        autoDupCount += kind == Kind::AutoDup ? 1 : 0;
+        if (kind == Kind::Register || kind == Kind::AutoDup) {
+            // Balances and budget sums must stay within the currency range.
+            total += static_cast<std::uint64_t>(r.int64At(kAmountAt));
+            if (total > kMaxTotal) {
+                return damaged(i + 1, "holds amounts too large to add up");
+            }
+        }
+    }
+
+    book.items.reserve(registerCount);
+    book.autoDupItems.reserve(autoDupCount);
+    for (std::size_t i = 0; i < itemRecords; ++i) {
+        const RecordView r = record(i);
+        switch (kindOf(r.charAt(kStatusAt))) {
+        case Kind::Register:
+            book.items.push_back(decodeItem(r));
+            break;
+        case Kind::AutoDup:
+            book.autoDupItems.push_back(decodeItem(r));
+            // An item that was due when the book was saved waits again for its day.
+            if (book.autoDupItems.back().status == status::kAutoDue) {
+                book.autoDupItems.back().status = status::kAutoWaiting;
+            }
+            break;
+        case Kind::PeriodStart:
+            book.period.start = r.dateAt(kDateAt);
+            break;
+        case Kind::PeriodEnd:
+            book.period.end = r.dateAt(kDateAt);
+            break;
+        case Kind::Unknown:
+            book.messages.emplace_back(kInvalidRecordMessage);
+            break;
+        }
+    }
+    return result;
+}
+
+ReadResult readChequeBookFile(const std::filesystem::path& path) {
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(path, ec);
+    if (!ec && size > kMaxBookFileSize) {
+        return failure(ReadError::TooLarge, "Invalid File! Too large to be a Ledgerine cheque book.");
+    }
+    std::string bytes;
+    try {
+        bytes = runtime::readWholeFile(path, kMaxBookFileSize);
+    } catch (const runtime::RuntimeError& e) {
+        return failure(ReadError::FileError, e.what(), e.number());
+    } catch (const std::bad_alloc&) {
+        return failure(ReadError::FileError, runtime::errorText(7), 7);
+    }
+    return decodeChequeBook(bytes);
+}
+
+std::string earlierReleaseQuestion(std::string_view fileName) {
+    return std::string(fileName) + " is a Ledgerine file from\nan earlier version of Ledgerine\n"
+                                   "Do you want to update this file?";
+}
+
+SortOrder sortOrderFromAnswer(std::string_view answer) {
+    const std::string trimmed = trimRight(answer);
+    const auto first = trimmed.find_first_not_of(' ');
+    const bool code = first != std::string::npos && trimmed.size() - first == 1 &&
+                      std::toupper(static_cast<unsigned char>(trimmed[first])) == 'C';
+    return code ? SortOrder::Code : SortOrder::Date;
+}
+
+ChequeBook makeChequeBook(std::string path, BookFileContents contents, SortOrder sortOrder, bool convert) {
+    ChequeBook book;
+    book.path = std::move(path);
+    book.title = std::move(contents.title);
+    book.password = std::move(contents.password);
+    book.sortOrder = sortOrder;
+    book.period = contents.period;
+    book.codeFileLink = std::move(contents.codeFileLink);
+    book.lastAutoDupDay = contents.lastAutoDupDay;
+    book.items = std::move(contents.items);
+    book.autoDupItems = std::move(contents.autoDupItems);
+    book.changed = convert;
+    return book;
+}
+
+std::string encodeChequeBook(const ChequeBook& book, std::string_view linkName) {
+    const std::size_t count = book.registerSize() + book.autoDupItems.size() + kSpecialRecords;
+    std::string bytes(count * kRecordSize, '\0');
+    char* out = bytes.data();
+    const auto put = [&](const Item& item) {
+        encodeItem(out, item);
+        out += kRecordSize;
+    };
+    for (const Item& item : book.items) {
+        put(item);
+    }
+    for (const Item& item : book.itemsOutsideView) {
+        put(item);
+    }
+    for (const Item& item : book.autoDupItems) {
+        put(item);
+    }
+    put(specialRecord(book.period.start, status::kPeriodStart));
+    put(specialRecord(book.period.end, status::kPeriodEnd));
+
+    writeLittleEndian(out + kFormatAt, static_cast<std::uint16_t>(kLinkFormatNumber), 2);
+    encodeText(out + kLinkNameAt, linkName, kLinkNameWidth);
+    out += kRecordSize;
+
+    Item trailer = specialRecord(0, static_cast<char>(book.sortOrder));
+    trailer.chequeNumber = static_cast<std::int16_t>(book.lastAutoDupDay);
+    trailer.particulars = book.title;
+    trailer.code = book.password;
+    put(trailer);
+    return bytes;
+}
+
+void saveChequeBook(const std::filesystem::path& path, const ChequeBook& book, std::string_view linkName,
+                    const runtime::FaultInjector& fault) {
+    runtime::replaceFileAtomically(path, encodeChequeBook(book, linkName), fault);
+}
+
+} // namespace ledger

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "register/core/ChequeBook.h"
+
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ledger {
+
+inline constexpr std::string_view kBalancePattern = "$#,##0.00;($#,##0.00)"; // lblBalance
+inline constexpr std::string_view kCountPattern = "###0 ";                   // lblTransNumber
+
+// One register line: status, item number (from 1, "###"), date "mm/dd/yy", cheque number
+// "00000", particulars, deposit "###,##0.00" (empty for a withdrawal), withdrawal (empty for a
+// deposit), code, running balance "###,##0.00;(###,##0.00)" - separated by tabs.
+std::string registerLine(const Item& item, std::size_t index, runtime::Currency balance);
+
+// All register lines with the running balance from zero; linear in the number of items.
+std::vector<std::string> registerLines(const std::vector<Item>& items);
+
+// The running balance after the last item (zero for an empty register).
+runtime::Currency finalBalance(const std::vector<Item>& items);
+
+// An auto-duplicate line: the same layout with the day number ("##"; an auto-duplicate item keeps
+// its day of the month as its date value) in place of the date, and no balance.
+std::string autoDupLine(const Item& item, std::size_t index);
+
+// Reorders the register in place by the Shell sort the register has always used (gaps 2^k - 1,
+// no second key), so items with equal keys end in the same order as they always have. The key is
+// the date, or the 4-character code compared as text.
+void shellSort(std::vector<Item>& items, SortOrder order);
+// The sort commands: sorts the book's register by `order`, records the order in the book and marks
+// it changed. (Opening a book sorts with shellSort alone and changes nothing.)
+void sortRegister(ChequeBook& book, SortOrder order);
+
+// Progress text shown while sorting: "Sorting Cheque Book - <title> on DATE sequence".
+std::string sortingProgressText(std::string_view title, SortOrder order);
+
+// The `--list` command: the register lines of the cheque book at `path`, in its stored sort
+// order, one per line ending in "\n".
+struct Listing {
+    bool ok = false;
+    std::string text;                  // the lines, on success
+    std::vector<std::string> warnings; // messages met while reading (skipped records)
+    std::string error;                 // the reason, when !ok
+};
+// askPassword is called only for a book with a password; std::nullopt counts as a wrong answer.
+Listing listRegister(const std::string& path, const std::function<std::optional<std::string>()>& askPassword);
+
+} // namespace ledger

@@ -1,0 +1,120 @@
+#pragma once
+
+// A register window on a temporary Windows directory, a scripted prompter and a pinned clock.
+
+#include "register/app/AppSettings.h"
+#include "register/app/frmChqList.h"
+#include "register/core/ChequeBookFile.h"
+#include "runtime/Clock.h"
+#include "ui/Clipboard.h"
+#include "ui/Printer.h"
+#include "ui/SSCommand.h"
+#include "ui/SSFrame.h"
+#include "ui/SSPanel.h"
+#include "ui/ScriptedPrompter.h"
+#include "ui/Vx3dList.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+#include <string>
+
+namespace apptest {
+
+using ui::ScriptedPrompter;
+
+inline const QString kApp = QStringLiteral("Ledgerine 95");
+inline constexpr int kYesNoQ = ui::vbYesNo + ui::vbQuestion;
+inline constexpr int kOkExcl = ui::vbOKOnly + ui::vbExclamation;
+
+struct Harness {
+    QTemporaryDir dir;
+    ScriptedPrompter prompter;
+    runtime::FixedClock clock{runtime::localTimePoint(2026, 12, 7, 13, 5)};
+    ui::MemoryClipboard clipboard;
+    ui::RecordingPrinter printer;
+    std::unique_ptr<ledger::ProfileSettingsStore> store;
+    std::unique_ptr<ledger::frmChqList> window;
+
+    // iniText, when given, is the settings file the program finds at start.
+    explicit Harness(const QByteArray& iniText = QByteArray()) {
+        qputenv("LEDGERINE_WINDIR", dir.path().toLocal8Bit());
+        if (!iniText.isNull())
+            writeFile(QStringLiteral("ledgrn95.ini"), iniText);
+        store = std::make_unique<ledger::ProfileSettingsStore>();
+        window = std::make_unique<ledger::frmChqList>(prompter, clock, clipboard, printer, *store);
+        window->show();
+    }
+    ~Harness() {
+        // Closing the window would run the exit sequence; a test that wants it calls it itself.
+        window.reset();
+        qunsetenv("LEDGERINE_WINDIR");
+    }
+
+    QString path(const QString& name) const { return dir.filePath(name); }
+    void writeFile(const QString& name, const QByteArray& bytes) const {
+        QFile f(path(name));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    QByteArray readFile(const QString& name) const {
+        QFile f(path(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    bool exists(const QString& name) const { return QFile::exists(path(name)); }
+
+    ledger::ChequeBookSession& session() { return window->session(); }
+    const ledger::ChequeBook* book() { return session().book(); }
+    QString line(int i) const { return window->lstChqList->List(i); }
+    int lineCount() const { return window->lstChqList->ListCount(); }
+};
+
+inline ui::FileDialogResult chosen(const QString& path) {
+    ui::FileDialogResult r;
+    r.path = path;
+    r.fileTitle = path.section(QLatin1Char('/'), -1);
+    return r;
+}
+
+// A small cheque book: two deposits and a cheque over two months.
+inline ledger::ChequeBook sampleBook(const std::string& title = "Household", const std::string& password = "") {
+    using runtime::Currency;
+    ledger::ChequeBook b;
+    b.title = title;
+    b.password = ledger::storedPassword(password);
+    b.lastAutoDupDay = 7;
+    b.items = {
+        ledger::makeItem(runtime::oleFromCivil(2026, 10, 1), 0, "Opening Balance", Currency::fromUnits(500), "OPEN",
+                         'd'),
+        ledger::makeItem(runtime::oleFromCivil(2026, 10, 4), 101, "Maple Court Rentals", -Currency::fromUnits(450),
+                         "RENT", 'c'),
+        ledger::makeItem(runtime::oleFromCivil(2026, 11, 3), 0, "Payroll", *Currency::parse("1200.25"), "INC", ' '),
+    };
+    return b;
+}
+
+// Writes the book at the path with the current writer and returns the file's bytes.
+inline QByteArray writeBook(const QString& path, const ledger::ChequeBook& book, std::string_view link = {}) {
+    ledger::saveChequeBook(path.toStdString(), book, link);
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The register lines of the sample book as the list shows them.
+inline const QStringList kSampleLines = {
+    QStringLiteral("d\t1\t10/01/26\t00000\tOpening Balance          \t500.00\t\tOPEN\t500.00"),
+    QStringLiteral("c\t2\t10/04/26\t00101\tMaple Court Rentals      \t\t450.00\tRENT\t50.00"),
+    QStringLiteral(" \t3\t11/03/26\t00000\tPayroll                  \t1,200.25\t\tINC \t1,250.25"),
+};
+
+} // namespace apptest
+
+Q_DECLARE_METATYPE(std::optional<QString>)
+
+#define VERIFY_DIALOGUE(harness) QVERIFY2((harness).prompter.clean(), qPrintable((harness).prompter.report()))

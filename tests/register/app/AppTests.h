@@ -1,0 +1,7 @@
+#pragma once
+
+// Each test class of the register program runs from the one test executable's main.
+int runNewAndOpenTest(int argc, char** argv);
+int runSaveCloseTest(int argc, char** argv);
+int runMainWindowTest(int argc, char** argv);
+int runListCommandTest(int argc, char** argv);
