@@ -1,7 +1,6 @@
 #include "vxrun/Draw3D.h"
 
 #include <QPainter>
-#include <QPainterPath>
 #include <QRect>
 
 #include <algorithm>
@@ -9,8 +8,6 @@
 namespace vxrun {
 
 namespace {
-
-constexpr int kCornerRadius = 6;
 
 // Restores the painter however the drawing ends.
 class PainterState {
@@ -93,55 +90,29 @@ void Draw3DPanel(QWidget*, QPainter* dc, int bevelSize, int, int borderStyle, in
     if (dc == nullptr || rect == nullptr || rect->right <= rect->left || rect->bottom <= rect->top)
         return;
     PainterState state(dc);
-    QRect r = toQRect(*rect);
+    const QRect outer = toQRect(*rect);
+    const bool border = borderStyle == vxBorderSingleLine || borderStyle == vxBorderRoundedCorners;
+    const QRect r = border ? outer.adjusted(1, 1, -1, -1) : outer;
     const QColor shadow = oleToQColor(shadowColor);
     const QColor light = oleToQColor(lightColor);
-    const bool rounded = borderStyle == vxBorderRoundedCorners;
 
-    QPainterPath shape;
-    if (rounded)
-        shape.addRoundedRect(QRectF(r).adjusted(0, 0, -1, -1), kCornerRadius, kCornerRadius);
-    if (fillFlag != 0) {
-        dc->save();
-        if (rounded)
-            dc->setClipPath(shape, Qt::IntersectClip);
+    if (fillFlag != 0 && !r.isEmpty())
         dc->fillRect(r, oleToQColor(fillColor));
-        dc->restore();
-    }
-    if (borderStyle == vxBorderSingleLine || rounded) {
-        dc->setPen(QPen(oleToQColor(borderColor), 0));
-        dc->setBrush(Qt::NoBrush);
-        if (rounded)
-            dc->drawPath(shape);
-        else
-            dc->drawRect(r.adjusted(0, 0, -1, -1));
-        r.adjust(1, 1, -1, -1);
-        rect->left += 1;
-        rect->top += 1;
-        rect->right -= 1;
-        rect->bottom -= 1;
-    }
-    if (rounded) {
-        // The bevel follows the rounded border instead of poking out at the corners.
-        QPainterPath inner;
-        inner.addRoundedRect(QRectF(r), kCornerRadius - 1, kCornerRadius - 1);
-        dc->setClipPath(inner, Qt::IntersectClip);
-    }
-    const int size = std::clamp(bevelSize, 0, std::min(r.width(), r.height()) / 2);
+
+    const int size = r.isEmpty() ? 0 : std::clamp(bevelSize, 0, std::min(r.width(), r.height()) / 2);
+    // What the bevel leaves inside, in the rectangle's own one-past-the-end form.
+    RECT interior{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
     switch (bevelStyle) {
     case vxBevelStyleLowered:
-        for (int i = 0; i < size; ++i)
-            ring(dc, r, i, shadow, light);
-        break;
     case vxBevelStyleRaised:
-        for (int i = 0; i < size; ++i)
-            ring(dc, r, i, light, shadow);
-        break;
     case vxBevelStyleChisled: {
-        // A groove: the outer half sunk, the inner half raised.
-        const int outer = (size + 1) / 2;
+        // Chiselled is a groove: the outer half sunk, the inner half raised.
+        const int sunk = bevelStyle == vxBevelStyleLowered   ? size
+                         : bevelStyle == vxBevelStyleChisled ? (size + 1) / 2
+                                                             : 0;
         for (int i = 0; i < size; ++i)
-            ring(dc, r, i, i < outer ? shadow : light, i < outer ? light : shadow);
+            ring(dc, r, i, i < sunk ? shadow : light, i < sunk ? light : shadow);
+        interior = {interior.left + size, interior.top + size, interior.right - size, interior.bottom - size};
         break;
     }
     case vxBevelStyleShadowedRight:
@@ -149,16 +120,43 @@ void Draw3DPanel(QWidget*, QPainter* dc, int bevelSize, int, int borderStyle, in
             dc->fillRect(QRect(r.right() - size + 1, r.top() + size, size, r.height() - size), shadow);
             dc->fillRect(QRect(r.left() + size, r.bottom() - size + 1, r.width() - size, size), shadow);
         }
+        interior.right -= size;
+        interior.bottom -= size;
         break;
     case vxBevelStyleShadowedLeft:
         if (size > 0) {
             dc->fillRect(QRect(r.left(), r.top() + size, size, r.height() - size), shadow);
             dc->fillRect(QRect(r.left(), r.bottom() - size + 1, r.width() - size, size), shadow);
         }
+        interior.left += size;
+        interior.bottom -= size;
         break;
     default:
         break;
     }
+
+    if (border) {
+        // Drawn last, so that a rounded corner's diagonal pixel sits on top of the bevel.
+        const QColor c = oleToQColor(borderColor);
+        const int l = outer.left(), t = outer.top(), rt = outer.right(), b = outer.bottom();
+        const int cut =
+            borderStyle == vxBorderRoundedCorners && outer.width() >= 5 && outer.height() >= 5 ? 2 : 0;
+        dc->fillRect(QRect(QPoint(l + cut, t), QPoint(rt - cut, t)), c);
+        dc->fillRect(QRect(QPoint(l + cut, b), QPoint(rt - cut, b)), c);
+        dc->fillRect(QRect(QPoint(l, t + cut), QPoint(l, b - cut)), c);
+        dc->fillRect(QRect(QPoint(rt, t + cut), QPoint(rt, b - cut)), c);
+        if (cut != 0) {
+            for (const QPoint& corner :
+                 {QPoint(l + 1, t + 1), QPoint(rt - 1, t + 1), QPoint(l + 1, b - 1), QPoint(rt - 1, b - 1)})
+                dc->fillRect(QRect(corner, QSize(1, 1)), c);
+        }
+    }
+    // The caller goes on drawing (text, the picture) into what the border and bevel leave free.
+    if (interior.right < interior.left)
+        interior.right = interior.left;
+    if (interior.bottom < interior.top)
+        interior.bottom = interior.top;
+    *rect = interior;
 }
 
 } // namespace vxrun

@@ -58,12 +58,13 @@ enum BevelStyle : int {
 void Draw3DText(QPainter* dc, const QString& text, int length, const RECT* rect, unsigned format, int style,
                 OLE_COLOR textColor, OLE_COLOR lightColor, OLE_COLOR shadowColor);
 
-// Draws a 3-D panel into rect: when borderStyle is not 0, a one-pixel border in borderColor
-// (square, or with rounded corners for 2), and the rectangle then shrinks by that pixel on every
-// side; when fillFlag is non-zero the interior in fillColor; then a bevel of bevelSize pixels in
-// the light and shadow colours (lowered, raised, chiselled, shadowed right, shadowed left). The
-// arguments the calendar passes through unused (window, bevelVariant, arg13, autoSize, arg15,
-// wallpaper, arg17, arg18) are accepted so the call keeps its familiar shape.
+// Draws a 3-D panel into rect: when borderStyle is 1 or 2, a one-pixel border in borderColor
+// (square, or with corners cut round by two pixels for 2); when fillFlag is non-zero the inside of
+// the border in fillColor; a bevel of bevelSize pixels (bounded by the panel) in the light and
+// shadow colours: lowered, raised, chiselled, or a shadow along the right or left side and the
+// bottom. rect is left at what border and bevel leave free, so that text or a picture drawn into it
+// afterwards never covers them. The arguments the calendar passes through unused (window, borderFlag,
+// bevelVariant, arg13, autoSize, arg15, wallpaper, arg17, arg18) keep the call's familiar shape.
 void Draw3DPanel(QWidget* window, QPainter* dc, int bevelSize, int borderFlag, int borderStyle,
                  int bevelStyle, int bevelVariant, int fillFlag, OLE_COLOR shadowColor, OLE_COLOR lightColor,
                  OLE_COLOR fillColor, OLE_COLOR borderColor, int arg13, int autoSize, int arg15,

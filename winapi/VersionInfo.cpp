@@ -266,7 +266,7 @@ BOOL VerQueryValueA(const void* data, const char* subBlock, void** buffer, UINT*
     if (!equalsNoCase(query.substr(kStrings.size(), 8), block) || query[kStrings.size() + 8] != '\\')
         return 0;
     const std::string_view name = query.substr(kStrings.size() + 9);
-    if (name.empty() || name == "Translation")
+    if (name.empty() || equalsNoCase(name, "Translation"))
         return 0;
     const char* pairs = base + sizeof h + kRecordMagic.size();
     const std::size_t pairsSize = h.size - sizeof h - kRecordMagic.size();

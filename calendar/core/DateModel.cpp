@@ -55,30 +55,36 @@ void DateModel::fitYear(int& year) const {
 }
 
 bool DateModel::normalizeDate(int& month, int& day, int& year, bool dayMath) const {
+    auto clampYear = [this](int y) {
+        if (y < inputs.minYear)
+            y = inputs.minYear;
+        if (y > inputs.maxYear)
+            y = inputs.maxYear;
+        return y;
+    };
     vxrun::CalendarTime t;
     t.month = month - 1;
     t.year = year;
     t.day = day;
     fitYear(t.year);
     if (!dayMath) {
-        // Without day arithmetic a day outside the month stays in the requested month: past its
-        // end it becomes the last day, below 1 the first day.
+        // Without day arithmetic a day outside the month stays in the requested month (its month
+        // overflow carried, its year bounded): past its end it becomes the last day, below 1 the
+        // first day. Stepping back from the normalised month instead would land a day of 70 in
+        // January on the end of February.
         vxrun::CalendarTime first = t;
         first.day = 1;
         if (vxrun::normalizeCalendarTime(&first) == -1)
             return false;
-        t.day = std::clamp(t.day, 1, daysOfMonth(first.month + 1, first.year));
+        t.month = first.month;
+        t.year = clampYear(first.year);
+        t.day = std::clamp(t.day, 1, daysOfMonth(t.month + 1, t.year));
     }
     if (vxrun::normalizeCalendarTime(&t) == -1)
         return false;
-    int y = t.year;
-    if (y < inputs.minYear)
-        y = inputs.minYear;
-    if (y > inputs.maxYear)
-        y = inputs.maxYear;
     month = t.month + 1;
     day = t.day;
-    year = y;
+    year = clampYear(t.year);
     return true;
 }
 

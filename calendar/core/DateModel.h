@@ -58,7 +58,8 @@ public:
     // Loading and a press on a day cell store their values without a check.
     void setDateUnchecked(short day, short month, short year);
 
-    // Property setters: 0 when accepted, 380 when the date is rejected (nothing changes).
+    // Property setters: 0 when accepted, 380 when the date is rejected (nothing changes). The Year
+    // setter of the control marks the control modified before the check, whatever the result.
     int setDay(int value);
     int setMonth(int value);
     int setYear(int value);
@@ -70,7 +71,10 @@ public:
     std::string weekDayText() const { return texts_.weekdayName(weekDay()); }
     std::string monthText() const { return texts_.monthName(month_); }
 
-    // Date arithmetic.
+    // Date arithmetic. fitYear places a year into MinYear..MaxYear (by its last two digits when
+    // the window is under a century; out-of-range years wrap to the other bound). normalizeDate
+    // carries month and day overflow (dayMath) or keeps the day inside the requested month (no
+    // dayMath), bounds the year and writes the date back; false when the date is rejected.
     void fitYear(int& year) const;
     bool normalizeDate(int& month, int& day, int& year, bool dayMath) const;
     int weekdayOf(int month, int day, int year) const;

@@ -67,7 +67,11 @@ INSTANTIATE_TEST_SUITE_P(
         SetterCase{"NegativeYearWrapsToMax", 0, 9999, false, 5, 3, 2000, 'y', -1, 0, 5, 3, 9999},
         SetterCase{"CarryPastYear9999Rejected", 0, 9999, true, 15, 12, 9999, 'm', 13, 380, 15, 12, 9999},
         SetterCase{"CarryBeforeYear0Rejected", 0, 9999, true, 1, 1, 0, 'd', 0, 380, 1, 1, 0},
-        SetterCase{"CarryPastMaxYearClamped", 1900, 2010, true, 15, 12, 2010, 'm', 13, 0, 15, 1, 2010}),
+        SetterCase{"CarryPastMaxYearClamped", 1900, 2010, true, 15, 12, 2010, 'm', 13, 0, 15, 1, 2010},
+        SetterCase{"Day70InJanuaryStaysInJanuary", 0, 9999, false, 1, 1, 1997, 'd', 70, 0, 31, 1, 1997},
+        SetterCase{"ClampedYearDecidesTheLastDay", 1900, 2000, false, 29, 1, 2000, 'm', 14, 0, 29, 2, 2000},
+        SetterCase{"MonthKeepsDayInDecemberOfPreviousYear", 0, 9999, false, 31, 1, 1997, 'm', 0, 0, 31, 12,
+                   1996}),
     [](const auto& row) { return std::string(row.param.name); });
 
 struct FormatCase {
@@ -167,6 +171,7 @@ INSTANTIATE_TEST_SUITE_P(
                     DateTextCase{"VerboseShortName", 2, 0, 9999, "Mar 5, 1997", true, 5, 3, 1997},
                     DateTextCase{"NumericInVerbose", 2, 0, 9999, "03/05/1997", true, 5, 3, 1997},
                     DateTextCase{"UnpaddedNumericInVerbose", 2, 0, 9999, "3/5/1997", true, 5, 3, 1997},
+                    DateTextCase{"NumericYearBoundedByMaxYear", 2, 0, 1990, "3/5/1997", true, 5, 3, 1990},
                     DateTextCase{"NumericInWeekdayFormat", 3, 0, 9999, "12/31/1999", true, 31, 12, 1999},
                     DateTextCase{"WeekdayNameNotChecked", 3, 0, 9999, "Friday, March 5, 1997", true, 5, 3,
                                  1997},

@@ -266,6 +266,7 @@ TEST(LocaleVersionRecord, ReadFromTheModuleFile) {
     EXPECT_EQ(versionValue(info, "\\StringFileInfo\\040904E4\\CompanyName"), "<absent>");
     EXPECT_EQ(versionValue(info, "\\StringFileInfo\\040704E4\\ProductName"), "<absent>");
     EXPECT_EQ(versionValue(info, "\\StringFileInfo\\040904E4"), "<absent>");
+    EXPECT_EQ(versionValue(info, "\\StringFileInfo\\040904E4\\translation"), "<absent>");
 
     void* value = nullptr;
     winapi::UINT length = 0;

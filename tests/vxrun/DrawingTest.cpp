@@ -74,7 +74,8 @@ private slots:
     void systemColorsFollowTheApplicationPalette();
     void panel_data();
     void panel();
-    void panelShrinksRectOnlyByItsBorder();
+    void panelInterior_data();
+    void panelInterior();
     void text_data();
     void text();
     void textAlignment_data();
@@ -147,9 +148,10 @@ void DrawingTest::panel_data() {
     QTest::newRow("shadowed left") << 0 << 4 << 3 << -1
                                    << QList<QPoint>{{0, 15}, {2, 15}, {20, 29}, {39, 15}, {0, 1}, {38, 29}}
                                    << QList<quint32>{kShadow, kShadow, kShadow, kFill, kFill, kFill};
-    QTest::newRow("rounded corners") << 2 << 1 << 1 << -1
-                                     << QList<QPoint>{{0, 0}, {39, 29}, {20, 0}, {0, 15}, {20, 1}, {20, 15}}
-                                     << QList<quint32>{bg, bg, kBorder, kBorder, kLight, kFill};
+    QTest::newRow("rounded corners cut two pixels, diagonal on top of the bevel")
+        << 2 << 1 << 1 << -1 << QList<QPoint>{{0, 0},   {1, 0},  {0, 1},  {2, 0}, {1, 1},  {38, 28},
+                                              {39, 29}, {0, 15}, {20, 1}, {2, 2}, {20, 15}}
+        << QList<quint32>{bg, bg, bg, kBorder, kBorder, kBorder, bg, kBorder, kLight, kFill, kFill};
     QTest::newRow("no fill leaves the interior")
         << 1 << 0 << 1 << 0 << QList<QPoint>{{0, 0}, {1, 1}, {20, 15}}
         << QList<quint32>{kBorder, kShadow, bg};
@@ -183,19 +185,47 @@ void DrawingTest::panel() {
                                 .arg(at(image, points[i].x(), points[i].y()), 6, 16, QChar('0'))));
 }
 
-void DrawingTest::panelShrinksRectOnlyByItsBorder() {
+// The rectangle comes back as what border and bevel leave free: text and pictures drawn into it
+// afterwards must not cover them.
+void DrawingTest::panelInterior_data() {
+    QTest::addColumn<int>("borderStyle");
+    QTest::addColumn<int>("bevelStyle");
+    QTest::addColumn<int>("bevelSize");
+    QTest::addColumn<QRect>("given"); // left, top, right, bottom
+    QTest::addColumn<QRect>("left");
+    const QRect panel(QPoint(5, 5), QPoint(35, 25));
+    QTest::newRow("plain panel keeps its rectangle") << 0 << 0 << 0 << panel << panel;
+    QTest::newRow("border takes one pixel") << 1 << 0 << 0 << panel << QRect(QPoint(6, 6), QPoint(34, 24));
+    QTest::newRow("border and raised bevel") << 1 << 1 << 4 << panel << QRect(QPoint(10, 10), QPoint(30, 20));
+    QTest::newRow("rounded border and groove") << 2 << 2 << 2 << panel << QRect(QPoint(8, 8), QPoint(32, 22));
+    QTest::newRow("shadow right takes right and bottom")
+        << 0 << 3 << 3 << panel << QRect(QPoint(5, 5), QPoint(32, 22));
+    QTest::newRow("shadow left takes left and bottom")
+        << 1 << 4 << 3 << panel << QRect(QPoint(9, 6), QPoint(34, 21));
+    QTest::newRow("bevel bounded by a flat panel")
+        << 0 << 1 << 50 << QRect(QPoint(5, 5), QPoint(35, 11)) << QRect(QPoint(8, 8), QPoint(32, 8));
+    QTest::newRow("style out of range has no bevel") << 0 << 9 << 3 << panel << panel;
+    QTest::newRow("empty rectangle untouched")
+        << 1 << 1 << 4 << QRect(QPoint(10, 10), QPoint(10, 20)) << QRect(QPoint(10, 10), QPoint(10, 20));
+    QTest::newRow("border of a two-pixel panel leaves nothing")
+        << 1 << 1 << 2 << QRect(QPoint(0, 0), QPoint(2, 10)) << QRect(QPoint(1, 1), QPoint(1, 9));
+}
+
+void DrawingTest::panelInterior() {
+    QFETCH(int, borderStyle);
+    QFETCH(int, bevelStyle);
+    QFETCH(int, bevelSize);
+    QFETCH(QRect, given);
+    QFETCH(QRect, left);
     QImage image = blank(40, 30);
     QPainter p(&image);
-    RECT r{5, 5, 35, 25};
-    Draw3DPanel(nullptr, &p, 4, 1, 1, 1, 0, -1, kShadow, kLight, kFill, kBorder, 0, 0, 1, 0, 0, 0, &r);
-    QCOMPARE(r, (RECT{6, 6, 34, 24}));
-    Draw3DPanel(nullptr, &p, 4, 0, 0, 1, 0, -1, kShadow, kLight, kFill, kBorder, 0, 0, 1, 0, 0, 0, &r);
-    QCOMPARE(r, (RECT{6, 6, 34, 24}));
-    RECT empty{10, 10, 10, 20}; // nothing to draw, nothing to change
-    Draw3DPanel(nullptr, &p, 4, 1, 1, 1, 0, -1, kShadow, kLight, kFill, kBorder, 0, 0, 1, 0, 0, 0, &empty);
-    QCOMPARE(empty, (RECT{10, 10, 10, 20}));
+    RECT r{given.left(), given.top(), given.right(), given.bottom()};
+    Draw3DPanel(nullptr, &p, bevelSize, borderStyle != 0, borderStyle, bevelStyle, 0, -1, kShadow, kLight,
+                kFill, kBorder, 0, 0, 1, 0, 0, 0, &r);
     p.end();
-    QCOMPARE(at(image, 4, 4), fromQColor(kBackground));
+    QCOMPARE(r, (RECT{left.left(), left.top(), left.right(), left.bottom()}));
+    QCOMPARE(at(image, 4, 4), fromQColor(kBackground)); // nothing outside the rectangle
+    QCOMPARE(at(image, 36, 26), fromQColor(kBackground));
 }
 
 // The light and shadow copies sit one pixel beside the text on the sides each style names.
@@ -355,27 +385,33 @@ void DrawingTest::aboutBoxRunsThroughTheCaller() {
     QCOMPARE(plain.findChild<QLabel*>("lblTitle")->text(), QString("Tessary 5.01 3-D Calendar Control"));
 }
 
-// Every panel and text style side by side, written out when VXRUN_SNAPSHOT names a file.
+// Every border, bevel and text style side by side on a page grey enough to show light and shadow;
+// written out when VXRUN_SNAPSHOT names a file, for a look by eye.
 void DrawingTest::snapshot() {
-    QImage image = blank(5 * 90 + 10, 3 * 70 + 10);
+    QImage image(5 * 90 + 10, 4 * 70 + 10, QImage::Format_RGB32);
+    image.fill(QColor(160, 160, 160));
     QPainter p(&image);
     QFont font = p.font();
-    font.setPixelSize(20);
+    font.setPixelSize(22);
     font.setBold(true);
     p.setFont(font);
     for (int style = 0; style < 5; ++style) {
-        for (int row = 0; row < 3; ++row) {
-            RECT r{10 + style * 90, 10 + row * 70, 90 + style * 90, 70 + row * 70};
-            Draw3DPanel(nullptr, &p, 3, row != 0, row, style, 0, -1, RGB(128, 128, 128), RGB(255, 255, 255),
-                        RGB(192, 192, 192), RGB(0, 0, 0), 0, 0, 1, 0, 0, 0, &r);
+        for (int border = 0; border < 3; ++border) {
+            RECT r{10 + style * 90, 10 + border * 70, 90 + style * 90, 70 + border * 70};
+            Draw3DPanel(nullptr, &p, 3, border != 0, border, style, 0, -1, RGB(96, 96, 96),
+                        RGB(255, 255, 255), RGB(192, 192, 192), RGB(0, 0, 0), 0, 0, 1, 0, 0, 0, &r);
             Draw3DText(&p, QString::number(style), -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE, style,
                        RGB(0, 0, 128), RGB(255, 255, 255), RGB(64, 64, 64));
         }
+        RECT t{10 + style * 90, 220, 90 + style * 90, 280};
+        Draw3DText(&p, "Ab", -1, &t, DT_CENTER | DT_VCENTER | DT_SINGLELINE, style, RGB(192, 192, 192),
+                   RGB(255, 255, 255), RGB(0, 0, 0));
     }
     p.end();
     if (const QByteArray path = qgetenv("VXRUN_SNAPSHOT"); !path.isEmpty())
         QVERIFY(image.save(QString::fromLocal8Bit(path)));
-    QCOMPARE(at(image, 10, 10), RGB(128, 128, 128)); // lowered, no border: shadow at the top-left corner
+    QCOMPARE(at(image, 10, 10), RGB(96, 96, 96));     // lowered, no border: shadow at the top-left corner
+    QCOMPARE(at(image, 10, 150), RGB(160, 160, 160)); // a rounded corner shows the page
 }
 
 QTEST_MAIN(DrawingTest)
