@@ -130,9 +130,11 @@ bool Calculator::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Calculator::closeEvent(QCloseEvent* event) {
-    // The program ends with its main window, loan windows included.
-    if (loanInpt_) {
-        loanInpt_->close();
+    // The program ends with its main window: a loan table left open would keep it running.
+    for (QWidget* w : findChildren<QWidget*>()) {
+        if (w->isWindow() && w->isVisible()) {
+            w->close();
+        }
     }
     event->accept();
 }

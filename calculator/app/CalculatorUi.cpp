@@ -15,6 +15,9 @@
 #include <QRadioButton>
 #include <QToolBar>
 
+#include <algorithm>
+#include <vector>
+
 namespace abacon {
 
 namespace {
@@ -27,7 +30,6 @@ constexpr int kKeysTop = 52;
 constexpr int kKeysW = 5 * kKeyW + 4 * kKeyGap;
 constexpr int kTapeX = kMargin + kKeysW + 8;
 constexpr int kTapeW = 206;
-constexpr int kStatsW = 208;
 
 QPushButton* key(QWidget* parent, const QString& name, const QString& caption, const QColor& ink,
                  const QRect& r) {
@@ -82,6 +84,9 @@ void Calculator::buildKeys(QWidget* central) {
         QStringLiteral("QLineEdit { background: white; color: black; border: 2px inset #808080;"
                        " padding: 0 4px; }"));
     Readout->installEventFilter(this);
+    // A middle-click paste of the selection edits the box without passing a key: put the
+    // engine's register back.
+    connect(Readout, &QLineEdit::textEdited, this, &Calculator::refresh);
 
     const QColor digitInk(0, 0, 160);
     const QColor opInk(176, 0, 0);
@@ -214,49 +219,45 @@ void Calculator::buildPanels(QWidget* central) {
     const int stripTop = faceHeight() + 1;
     const int hintTop = stripTop + (kHeightPanels - kHeightPlain) / kTwipsPerPixel;
     const int stripH = (kHeightPanels - kHeightPlain) / kTwipsPerPixel - 2;
+    const int stripW = kTapeX + kTapeW - kMargin;
 
     SSPanel1 = new ui::SSPanel(QStringLiteral("SSPanel1"), QString(), central);
-    SSPanel1->setGeometry(kMargin, stripTop, kStatsW, stripH);
-    const int statW = (SSPanel1->width() - 10) / 4;
+    SSPanel2 = new ui::SSPanel(QStringLiteral("SSPanel2"), QString(), central);
     static constexpr const char* kStat[4][2] = {
         {"SSCommand1", "Sum"}, {"SSCommand2", "Avg"}, {"SSCommand4", "Std Dev"}, {"SSCommand5", "ReCalc"}};
     static constexpr Statistic kKinds[4] = {Statistic::Sum, Statistic::Average, Statistic::StdDev,
                                             Statistic::ReCalc};
+    static constexpr const char* kTrig[3][2] = {
+        {"SSCommand6", "Sin"}, {"SSCommand7", "Cos"}, {"SSCommand8", "Tan"}};
+    static constexpr Messages (Engine::*kTrigFn[3])() = {&Engine::sine, &Engine::cosine, &Engine::tangent};
+    static constexpr const char* kUnit[2] = {"Deg", "Radians"};
+
+    // The panels share the strip by what their captions need, so none of them is cut.
+    std::vector<QWidget*> items;
     for (int i = 0; i < 4; ++i) {
-        auto* b = command3d(SSPanel1, QString::fromLatin1(kStat[i][0]), QString::fromLatin1(kStat[i][1]),
-                            QRect(3 + i * (statW + 1), 2, statW, stripH - 4));
+        auto* b = command3d(SSPanel1, QString::fromLatin1(kStat[i][0]), QString::fromLatin1(kStat[i][1]), {});
         const Statistic kind = kKinds[i];
         connect(b, &QPushButton::clicked, this, [this, kind] {
             tell(engine_.statistic(kind));
             refresh();
             keepFocus();
         });
-        watchHints(b);
+        items.push_back(b);
     }
-
-    SSPanel2 = new ui::SSPanel(QStringLiteral("SSPanel2"), QString(), central);
-    const int trigX = kMargin + kStatsW + kKeyGap;
-    SSPanel2->setGeometry(trigX, stripTop, kTapeX + kTapeW - trigX, stripH);
-    static constexpr const char* kTrig[3][2] = {
-        {"SSCommand6", "Sin"}, {"SSCommand7", "Cos"}, {"SSCommand8", "Tan"}};
-    static constexpr Messages (Engine::*kTrigFn[3])() = {&Engine::sine, &Engine::cosine, &Engine::tangent};
     for (int i = 0; i < 3; ++i) {
-        auto* b = command3d(SSPanel2, QString::fromLatin1(kTrig[i][0]), QString::fromLatin1(kTrig[i][1]),
-                            QRect(3 + i * 35, 2, 34, stripH - 4));
+        auto* b = command3d(SSPanel2, QString::fromLatin1(kTrig[i][0]), QString::fromLatin1(kTrig[i][1]), {});
         const auto fn = kTrigFn[i];
         connect(b, &QPushButton::clicked, this, [this, fn] {
             tell((engine_.*fn)());
             refresh();
             keepFocus();
         });
-        watchHints(b);
+        items.push_back(b);
     }
-    static constexpr const char* kUnit[2] = {"Deg", "Radians"};
     for (int i = 0; i < 2; ++i) {
         auto* o = new QRadioButton(QString::fromLatin1(kUnit[i]), SSPanel2);
         o->setObjectName(QStringLiteral("SSOption1(%1)").arg(i));
         o->setFocusPolicy(Qt::NoFocus);
-        o->setGeometry(i == 0 ? 112 : 162, 2, i == 0 ? 48 : 74, stripH - 4);
         SSOption1[static_cast<std::size_t>(i)] = o;
         connect(o, &QRadioButton::toggled, this, [this, i](bool on) {
             if (on) {
@@ -265,8 +266,40 @@ void Calculator::buildPanels(QWidget* central) {
                 keepFocus();
             }
         });
-        watchHints(o);
+        items.push_back(o);
     }
+    std::vector<int> widths;
+    int needed = 0;
+    for (QWidget* w : items) {
+        const auto* radio = qobject_cast<QRadioButton*>(w);
+        const int textW =
+            w->fontMetrics().horizontalAdvance(radio ? radio->text() : static_cast<QPushButton*>(w)->text());
+        widths.push_back(radio ? radio->sizeHint().width() : textW + 12);
+        needed += widths.back();
+    }
+    // Panel borders (3 on each side), gaps between items and between the panels.
+    constexpr int kPad = 3;
+    constexpr int kGap = 2;
+    const int fixed = 4 * kPad + (4 - 1) * kGap + (5 - 1) * kGap + kKeyGap;
+    const int spare = std::max(0, stripW - fixed - needed);
+    int x = kPad;
+    int panelStart = kMargin;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (i == 4) { // the trigonometry panel starts
+            SSPanel1->setGeometry(panelStart, stripTop, x - kGap + kPad, stripH);
+            panelStart = kMargin + SSPanel1->width() + kKeyGap;
+            x = kPad;
+        }
+        // Spare room goes to every item alike; the last one takes what rounding leaves.
+        int w = widths[i] + spare / static_cast<int>(items.size());
+        if (i + 1 == items.size()) {
+            w = kMargin + stripW - panelStart - kPad - x;
+        }
+        items[i]->setGeometry(x, 2, w, stripH - 4);
+        watchHints(items[i]);
+        x += w + kGap;
+    }
+    SSPanel2->setGeometry(panelStart, stripTop, kMargin + stripW - panelStart, stripH);
     SSOption1[0]->setChecked(true);
     SSPanel1->hide();
     SSPanel2->hide();

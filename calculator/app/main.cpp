@@ -5,10 +5,22 @@
 #include "ui/Clipboard.h"
 #include "ui/Printer.h"
 #include "ui/QtPrompter.h"
+#include "winapi/VersionRecord.h"
 
 #include <QApplication>
 
 #include <memory>
+
+// What "Abacon32.exe" says about itself in its version resource.
+// clang-format off
+VX_VERSION_RECORD(abaconVersionRecord,
+                  VX_VERSION_ENTRY("FileVersion", "1.00.00.00")
+                  VX_VERSION_ENTRY("ProductVersion", "1.00.00.00")
+                  VX_VERSION_ENTRY("Translation", "040904E4")
+                  VX_VERSION_ENTRY("FileDescription", "Abacon calculator")
+                  VX_VERSION_ENTRY("ProductName", "Abacon")
+                  VX_VERSION_ENTRY("OriginalFilename", "Abacon32.exe"));
+// clang-format on
 
 namespace {
 

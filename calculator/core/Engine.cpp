@@ -81,12 +81,14 @@ Messages Engine::operatorKey(int index) {
     if (last_ == LastEntry::Nums || last_ == LastEntry::Eq) {
         ++count_;
         std::string entry = trim(display_);
-        if (integerDigits(entry) > kMaxIntegerDigits) {
+        // The limit is on what the user enters; a result the calculator showed is taken as it
+        // stands, or a total of a trillion would come back as a hundred million.
+        if (last_ == LastEntry::Nums && integerDigits(entry) > kMaxIntegerDigits) {
             out.push_back(tooLarge());
             entry.resize(static_cast<std::size_t>(kMaxIntegerDigits));
         }
         const double value = numberValue(entry);
-        tape_.add(operandLine(formatRegister(value), symbol));
+        tape_.add(operandLine(registerText(value), symbol));
         if (count_ == 1) {
             accumulator_ = value;
         } else {
@@ -124,12 +126,7 @@ Messages Engine::operatorKey(int index) {
             }
         }
     }
-    display_ = formatRegister(accumulator_);
-    if (display_.size() > kRegisterWidth) {
-        out.push_back(tooLarge());
-        display_.resize(kRegisterWidth);
-    }
-    decimal_ = false;
+    showNumber(accumulator_, out);
     if (symbol == '=') {
         for (std::string& line : resultLines(display_, pending_ == '%')) {
             tape_.add(std::move(line));
@@ -205,17 +202,20 @@ double Engine::registerValue() const {
     return numberValue(display_);
 }
 
+void Engine::showNumber(double value, Messages& out) {
+    if (formatRegister(value).size() > kRegisterWidth) {
+        out.push_back(tooLarge());
+    }
+    display_ = registerText(value);
+    decimal_ = false;
+}
+
 Messages Engine::showResult(double value) {
     if (!std::isfinite(value)) {
         return {noResult()};
     }
     Messages out;
-    display_ = formatRegister(value);
-    if (display_.size() > kRegisterWidth) {
-        out.push_back(tooLarge());
-        display_.resize(kRegisterWidth);
-    }
-    decimal_ = false;
+    showNumber(value, out);
     last_ = LastEntry::Eq;
     return out;
 }
@@ -294,8 +294,9 @@ Messages Engine::paste(std::string_view text) {
     }
     Messages out;
     if (value.size() > kRegisterWidth) {
+        // Cut text would be a different number; the value itself goes in, shorter.
         out.push_back(tooLarge());
-        value.resize(kRegisterWidth);
+        value = plainText(numberValue(value));
     }
     display_ = value;
     decimal_ = display_.find('.') != std::string::npos;

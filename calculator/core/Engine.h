@@ -67,6 +67,8 @@ public:
 
 private:
     double registerValue() const;
+    // Shows a value in the register, too long a formatted text in its short plain form.
+    void showNumber(double value, Messages& out);
     // Puts a result into the register as the next operand.
     Messages showResult(double value);
     Messages showPlain(double value);

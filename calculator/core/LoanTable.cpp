@@ -5,6 +5,7 @@
 #include "runtime/Format.h"
 
 #include <cmath>
+#include <limits>
 
 namespace abacon {
 
@@ -46,9 +47,9 @@ std::string padRight(std::string s, std::size_t width) {
 
 std::optional<LoanInput> parseLoanInput(std::string_view principal, std::string_view ratePercent,
                                         std::string_view term) {
-    // Parentheses would read as a negative amount, which no loan has.
-    const auto p = positiveNumber(without(principal, " $,()"));
-    const auto r = positiveNumber(without(ratePercent, " %()"));
+    // "(5,000)" reads as a negative amount and is refused like "-5000".
+    const auto p = positiveNumber(without(principal, " $,"));
+    const auto r = positiveNumber(without(ratePercent, " %"));
     int years = 0;
     const std::string t = trim(term);
     for (std::size_t i = 0; i < t.size() && t[i] >= '0' && t[i] <= '9' && years < 1000; ++i) {
@@ -74,21 +75,30 @@ LoanTable computeLoanTable(const LoanInput& input, double principalIncrement, do
     table.years = input.years;
     for (int i = 0; i < 5; ++i) {
         table.principals[static_cast<std::size_t>(i)] = input.principal + (i - 2) * principalIncrement;
-        table.rates[static_cast<std::size_t>(i)] = input.annualRate + (i - 2) * rateIncrement;
+        const double rate = input.annualRate + (i - 2) * rateIncrement;
+        // 0.25 % less two steps of 0.125 % is a rate of zero, not a rounding error below it.
+        table.rates[static_cast<std::size_t>(i)] = std::abs(rate) < 1e-12 ? 0.0 : rate;
     }
     for (std::size_t row = 0; row < 5; ++row) {
         for (std::size_t col = 0; col < 5; ++col) {
-            table.payments[row][col] = monthlyPayment(table.principals[col], table.rates[row], input.years);
+            const double principal = table.principals[col];
+            const double rate = table.rates[row];
+            const double payment = monthlyPayment(principal, rate, input.years);
+            // A small loan or a low rate minus two steps leaves no loan to pay: the cell stays empty
+            // rather than showing a negative payment.
+            table.payments[row][col] = principal > 0.0 && rate >= 0.0 && std::isfinite(payment)
+                                           ? payment
+                                           : std::numeric_limits<double>::quiet_NaN();
         }
     }
     return table;
 }
 
 std::string principalHead(double principal) {
-    return runtime::formatNumber(principal, "$#,######");
+    return principal > 0.0 ? runtime::formatNumber(principal, "$#,######") : std::string();
 }
 std::string rateHead(double rate) {
-    return runtime::formatNumber(rate, "0.00%");
+    return rate >= 0.0 ? runtime::formatNumber(rate, "0.00%") : std::string();
 }
 std::string paymentText(double payment) {
     return runtime::formatNumber(payment, "$#,####.00");

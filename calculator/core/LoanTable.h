@@ -43,11 +43,14 @@ struct LoanTable {
     int years = 0;
     std::array<double, 5> principals{};
     std::array<double, 5> rates{};
-    std::array<std::array<double, 5>, 5> payments{}; // [rate row][principal column]
+    // [rate row][principal column]; NaN where the principal is not above zero or the rate is
+    // below zero, which happens when the steps reach past a small loan or a low rate.
+    std::array<std::array<double, 5>, 5> payments{};
 };
 
 LoanTable computeLoanTable(const LoanInput& input, double principalIncrement, double rateIncrement);
 
+// Empty for a principal not above zero, a rate below zero or a payment that is NaN.
 std::string principalHead(double principal); // "$#,######"
 std::string rateHead(double rate);           // "0.00%"
 std::string paymentText(double payment);     // "$#,####.00"

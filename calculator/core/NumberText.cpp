@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 namespace abacon {
 
@@ -74,13 +75,25 @@ std::string formatRegister(double value) {
     return runtime::formatNumber(value, kNumberFormat);
 }
 
+std::string registerText(double value) {
+    std::string text = formatRegister(value);
+    return text.size() <= kRegisterWidth ? text : plainText(value);
+}
+
 std::string plainText(double value) {
     if (value == 0.0) {
         return "0";
     }
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.15G", value);
     // "%G" drops trailing zeros and writes exponents as "1E-05", as the classic text of a double.
+    // A long text loses digits rather than characters: cutting "1.63312393531954E+16" would
+    // leave a different number in the register.
+    for (int digits = 15; digits > 0; --digits) {
+        std::snprintf(buf, sizeof buf, "%.*G", digits, value);
+        if (std::char_traits<char>::length(buf) <= kRegisterWidth) {
+            break;
+        }
+    }
     return buf;
 }
 
@@ -95,7 +108,8 @@ double numberValue(std::string_view text) {
 
 bool isNumberText(std::string_view text) {
     const std::string s = normalised(text);
-    return !s.empty() && numberPrefix(s) == s.size();
+    // "1E999" reads as infinity, which no register can hold.
+    return !s.empty() && numberPrefix(s) == s.size() && std::isfinite(numberValue(s));
 }
 
 int integerDigits(std::string_view text) {

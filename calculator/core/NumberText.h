@@ -14,9 +14,13 @@ inline constexpr std::size_t kRegisterWidth = 18;
 inline constexpr int kMaxIntegerDigits = 12;
 
 std::string formatRegister(double value);
+// The register text of a value: formatRegister when that fits in the register, otherwise the
+// plain text, which keeps the magnitude where cutting the formatted text would change it
+// ("123,456,789,012,345.00" cut to 18 reads as a tenth of the value).
+std::string registerText(double value);
 
-// The plain text of a double (up to 15 significant digits, "1E-05" style exponents), as the
-// trigonometry keys show their results.
+// The plain text of a double (up to 15 significant digits, "1E-05" style exponents, fewer digits
+// when needed to fit the register), as the trigonometry keys show their results.
 std::string plainText(double value);
 
 // The value of a register or tape text: blanks and thousands separators are ignored, a number in
@@ -24,7 +28,8 @@ std::string plainText(double value);
 // text without a number is 0.
 double numberValue(std::string_view text);
 
-// True when the whole text (blanks around it allowed) is one number in a form numberValue reads.
+// True when the whole text (blanks around it allowed) is one finite number in a form numberValue
+// reads.
 bool isNumberText(std::string_view text);
 
 // Digits before the decimal point (or the exponent).

@@ -1,6 +1,7 @@
 // Starts the real calculator program and drives it the way the register does: find it by its
 // caption, activate it, close it with Alt+F4.
 #include "winapi/Process.h"
+#include "winapi/VersionInfo.h"
 #include "winapi/Window.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +14,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -95,6 +98,26 @@ TEST_F(AbaconProcess, IsFoundByCaptionActivatedAndClosedWithAltF4) {
     EXPECT_FALSE(winapi::FindWindowA(nullptr, "Abacon"));
     EXPECT_FALSE(winapi::AppActivate("Abacon"));
     EXPECT_FALSE(winapi::SendKeys(window, "%{F4}"));
+}
+
+// The program file says what it is, as "Abacon32.exe" does in its version resource.
+TEST(AbaconFile, CarriesItsVersionRecord) {
+    const char* bin = std::getenv("VX_BIN_DIR");
+    ASSERT_NE(bin, nullptr);
+    const std::string file = (fs::path(bin) / "abacon32").string();
+    const winapi::DWORD size = winapi::GetFileVersionInfoSizeA(file.c_str(), nullptr);
+    ASSERT_GT(size, 0u);
+    std::vector<char> info(size);
+    ASSERT_TRUE(winapi::GetFileVersionInfoA(file.c_str(), 0, size, info.data()));
+    void* value = nullptr;
+    winapi::UINT length = 0;
+    ASSERT_TRUE(
+        winapi::VerQueryValueA(info.data(), "\\StringFileInfo\\040904E4\\ProductName", &value, &length));
+    EXPECT_STREQ(static_cast<const char*>(value), "Abacon");
+    ASSERT_TRUE(winapi::VerQueryValueA(info.data(), "\\", &value, &length));
+    winapi::VS_FIXEDFILEINFO fixed;
+    std::memcpy(&fixed, value, sizeof fixed);
+    EXPECT_EQ(fixed.dwFileVersionMS, 0x00010000u);
 }
 
 TEST(StartProcess, RefusesWhatCannotRun) {

@@ -1,6 +1,7 @@
 #include "calculator/app/Calculator.h"
 #include "calculator/app/LoanInpt.h"
 #include "calculator/app/LoanTabl.h"
+#include "calculator/app/frmAbout.h"
 #include "calculator/core/Message.h"
 
 #include "runtime/Clock.h"
@@ -9,6 +10,7 @@
 #include "ui/ScriptedPrompter.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
@@ -17,10 +19,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolBar>
 
 #include <memory>
 
@@ -111,6 +115,11 @@ private slots:
     void loanTableFlow();
     void aboutShowsVersion();
     void keysFromAnotherProgram();
+    void layoutFits();
+    void captions_data();
+    void captions();
+    void toolbarKeys();
+    void keyboard();
 };
 
 void CalculatorWindowTest::typedKeys_data() {
@@ -193,6 +202,9 @@ void CalculatorWindowTest::keysAndMemoryButtons() {
     rig.prompter.expectMsgBox(kAbacon, QString::fromLatin1(text::kNegativeRoot), ui::vbOKOnly, ui::vbOK);
     QVERIFY(rig.click(QStringLiteral("SqRoot")));
     QVERIFY(rig.click(QStringLiteral("SquareReg")));
+    QCOMPARE(rig.display(), QStringLiteral("81.00"));
+    // Text put into the box other than by keys (a middle-click paste) does not stay.
+    rig.readout()->insert(QStringLiteral("junk"));
     QCOMPARE(rig.display(), QStringLiteral("81.00"));
     QVERIFY(rig.click(QStringLiteral("Command4")));
     QCOMPARE(rig.display(), QStringLiteral("0.0123"));
@@ -357,15 +369,43 @@ void CalculatorWindowTest::hints() {
     hover("Number(5)");
     QVERIFY(line->text().isEmpty()); // help is off
     QVERIFY(rig.trigger(QStringLiteral("mnuHelpOnOff")));
+    // Every control with a hint, the keys of a control array at both ends.
     const std::pair<const char*, const char*> rows[] = {
-        {"Number(5)", "Appends a new number to the register."},
+        {"Number(0)", "Appends a new number to the register."},
+        {"Number(9)", "Appends a new number to the register."},
+        {"Decimal", "Enter a decimal point."},
+        {"Operator(0)", "Division operator."},
+        {"Operator(1)", "Addition operator."},
+        {"Operator(2)", "Multiplication operator."},
+        {"Operator(3)", "Subtraction operator."},
+        {"Operator(4)", "Enter an arithmetic operator."},
         {"Operator(5)", "Result returned as a percentage!"},
         {"Operator(6)", "Result returned as X to the Y power!"},
+        {"CancelEntry", "Clear current Register contents"},
+        {"Cancel", "Clear Register and Tape"},
+        {"Memory", "Save Register to Memory"},
+        {"RestoreMem", "Restore memory to the Register"},
+        {"ClearMem", "Clear Memory"},
+        {"SquareReg", "Squares Contents of the Register"},
+        {"SqRoot", "Takes Square Root of the Register"},
+        {"Command4", "Takes Reciprocal value of the Register"},
+        {"ReverseSign", "Reverses sign of register contents"},
         {"Readout", "Register readout window"},
+        {"Command1", "Clear the tape listbox"},
+        {"Command2", "Enter Label for Tape"},
+        {"Command3", "Prints selected Tape contents"},
+        {"SSCommand3", "Selects all items of tape for printing."},
         {"List1", "Use Mouse and Shift or Ctrl key to Select items"},
+        {"SSCommand1", "Sums selected tape items. Result to register."},
+        {"SSCommand2", "Average of selected tape items. Result to Register."},
         {"SSCommand4", "Std deviation of selected items. Result to Register"},
+        {"SSCommand5", "Selected items recalculated. Result to Register"},
+        {"SSCommand6", "Converts register to Sine (radians assumed)."},
+        {"SSCommand7", "Converts register to Cosine (radians assumed)."},
+        {"SSCommand8", "Converts register to Tangent (radians assumed)."},
+        {"SSOption1(0)", "Converts degrees to radians or radians to degrees."},
         {"SSOption1(1)", "Converts degrees to radians or radians to degrees."},
-        {"Command4", "Takes Reciprocal value of the Register"}};
+        {"CalculatorFace", "Proceed with next numeric entry!"}};
     for (const auto& [name, hint] : rows) {
         hover(name);
         QCOMPARE(line->text(), QString::fromLatin1(hint));
@@ -490,7 +530,235 @@ void CalculatorWindowTest::keysFromAnotherProgram() {
     rig.window.sendKeys(QStringLiteral("12+3="));
     QCOMPARE(rig.display(), QStringLiteral("15.00"));
     QVERIFY(rig.window.isVisible());
+    // Alt+F4 ends the program even with a loan table open, which would otherwise keep it alive.
+    QVERIFY(rig.trigger(QStringLiteral("mnuLoans")));
+    LoanInpt* loans = rig.window.loanWindow();
+    loans->findChild<QLineEdit*>(QStringLiteral("inPrinc"))->setText(QStringLiteral("5000"));
+    loans->findChild<QLineEdit*>(QStringLiteral("inRate"))->setText(QStringLiteral("9"));
+    loans->findChild<QAbstractButton*>(QStringLiteral("Calc"))->click();
+    QVERIFY(loans->tableWindow()->isVisible());
     rig.window.sendKeys(QStringLiteral("%{F4}"));
+    QVERIFY(!rig.window.isVisible());
+    QVERIFY(!loans->isVisible());
+    QVERIFY(!loans->tableWindow()->isVisible());
+    QVERIFY(QApplication::topLevelWidgets().size() > 0);
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
+    }
+}
+
+// Every caption fits its key and no control covers another, with everything shown at once.
+// With ABACON_SHOTS naming a folder, pictures of the windows are left there to look at.
+void CalculatorWindowTest::layoutFits() {
+    Rig rig;
+    rig.window.show();
+    rig.type(QStringLiteral("1234.5+3=2X"));
+    const QString shots = QString::fromLocal8Bit(qgetenv("ABACON_SHOTS"));
+    auto shoot = [&shots](QWidget& w, const char* name) {
+        if (!shots.isEmpty()) {
+            QVERIFY(w.grab().save(shots + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png")));
+        }
+    };
+    shoot(rig.window, "main");
+    QVERIFY(rig.trigger(QStringLiteral("mnuStats")));
+    QVERIFY(rig.trigger(QStringLiteral("mnuTrig")));
+    QVERIFY(rig.trigger(QStringLiteral("mnuHelpOnOff")));
+    shoot(rig.window, "panels");
+
+    const QList<QWidget*> controls = rig.window.centralWidget()->findChildren<QWidget*>();
+    QVERIFY(controls.size() > 40);
+    for (QWidget* w : controls) {
+        if (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_"))) {
+            continue; // the inner parts of a list or an edit box
+        }
+        const QRect r(w->mapTo(&rig.window, QPoint(0, 0)), w->size());
+        QVERIFY2(QRect(QPoint(0, 0), rig.window.size()).contains(r), qPrintable(w->objectName()));
+        if (auto* b = qobject_cast<QPushButton*>(w)) {
+            const QString caption = b->text().remove(QLatin1Char('&'));
+            QVERIFY2(b->fontMetrics().horizontalAdvance(caption) + 8 <= b->width(), qPrintable(caption));
+        }
+        if (auto* o = qobject_cast<QRadioButton*>(w)) {
+            QVERIFY2(o->sizeHint().width() <= o->width(), qPrintable(o->text()));
+        }
+        for (QWidget* other : controls) {
+            if (other != w && other->parentWidget() == w->parentWidget() && !other->objectName().isEmpty() &&
+                !other->objectName().startsWith(QLatin1String("qt_"))) {
+                QVERIFY2(!w->geometry().intersects(other->geometry()),
+                         qPrintable(w->objectName() + QStringLiteral(" / ") + other->objectName()));
+            }
+        }
+    }
+    // The longest tape line, a twelve-digit total with its operator, shows whole.
+    auto* list = rig.list();
+    const QString longest = op(QStringLiteral("123,456,789,012.00"), '+');
+    QVERIFY(list->fontMetrics().horizontalAdvance(longest) <= list->viewport()->width());
+
+    QVERIFY(rig.trigger(QStringLiteral("Loans")));
+    LoanInpt* loans = rig.window.loanWindow();
+    loans->findChild<QLineEdit*>(QStringLiteral("inPrinc"))->setText(QStringLiteral("1500"));
+    loans->findChild<QLineEdit*>(QStringLiteral("inRate"))->setText(QStringLiteral("0.5"));
+    shoot(*loans, "loaninpt");
+    loans->findChild<QAbstractButton*>(QStringLiteral("Calc"))->click();
+    shoot(*loans->tableWindow(), "loantabl");
+    frmAbout about(&rig.window);
+    about.show();
+    shoot(about, "about");
+}
+
+void CalculatorWindowTest::captions_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("shortcut");
+    QTest::addColumn<int>("checked"); // -1: not a checkable item
+
+    const char* const main[][3] = {{"Decimal", ".", ""},
+                                   {"Operator(0)", "/", ""},
+                                   {"Operator(1)", "+", ""},
+                                   {"Operator(2)", "X", ""},
+                                   {"Operator(3)", "-", ""},
+                                   {"Operator(4)", "=", ""},
+                                   {"Operator(5)", "%", ""},
+                                   {"Operator(6)", "X^Y", ""},
+                                   {"CancelEntry", "C&E", ""},
+                                   {"Cancel", "&C", ""},
+                                   {"Memory", "&M", ""},
+                                   {"RestoreMem", "M&+", ""},
+                                   {"ClearMem", "M&-", ""},
+                                   {"SqRoot", "Sq&Rt", ""},
+                                   {"SquareReg", "&Sq", ""},
+                                   {"Command4", "1/X", ""},
+                                   {"ReverseSign", "+ / -", ""},
+                                   {"SSCommand3", "Select All", ""},
+                                   {"Command1", "Cle&ar", ""},
+                                   {"Command2", "&Label", ""},
+                                   {"SSCommand1", "Sum", ""},
+                                   {"SSCommand2", "Avg", ""},
+                                   {"SSCommand4", "Std Dev", ""},
+                                   {"SSCommand5", "ReCalc", ""},
+                                   {"SSCommand6", "Sin", ""},
+                                   {"SSCommand7", "Cos", ""},
+                                   {"SSCommand8", "Tan", ""},
+                                   {"SSOption1(0)", "Deg", ""},
+                                   {"SSOption1(1)", "Radians", ""},
+                                   {"mnuLabelTape", "&Label Tape", ""},
+                                   {"mnuPrint_Tapr", "&Print Tape", "Ctrl+P"},
+                                   {"mnuSelectAll", "&Select All (Tape)", ""},
+                                   {"mnuExit", "&Exit", ""},
+                                   {"mnuCopyReg", "Copy &Register", ""},
+                                   {"mnuCopyTape", "Copy &Tape", ""},
+                                   {"mnuPaste", "&Paste to Register", ""},
+                                   {"mnuStats", "&Statistics", ""},
+                                   {"mnuTrig", "&Trig Functions", ""},
+                                   {"mnuLoans", "&Loan Calculator", ""},
+                                   {"mnuOptionsCancel", "&Cancel Options", ""},
+                                   {"mnuHelpOnOff", "&Help On", ""},
+                                   {"mnuAbout", "&About", ""}};
+    for (int i = 0; i < 10; ++i) {
+        const QString name = QStringLiteral("Number(%1)").arg(i);
+        QTest::newRow(qPrintable(name)) << "Calculator" << name << QString::number(i) << "" << -1;
+    }
+    for (const auto& row : main) {
+        QTest::newRow(row[0]) << "Calculator" << row[0] << row[1] << row[2] << -1;
+    }
+    const char* const menus[][2] = {
+        {"mnuFile", "&File"}, {"mnuEdit", "&Edit"}, {"mnuConfigure", "&Options"}, {"mnuOptions", "&Help"}};
+    for (const auto& row : menus) {
+        QTest::newRow(row[0]) << "Calculator" << row[0] << row[1] << "" << -1;
+    }
+    const char* const loan[][3] = {{"Calc", "&Calc", ""},
+                                   {"cmdExit", "&Exit", ""},
+                                   {"mnuPrintTable", "&Print Table", ""},
+                                   {"mnuSaveTable", "&Save Table", ""},
+                                   {"mnuExit", "E&xit", ""},
+                                   {"PrincMenu", "&Principal Incr", ""},
+                                   {"RateMenu", "&Rate Incr", ""}};
+    for (const auto& row : loan) {
+        QTest::newRow(qPrintable(QStringLiteral("loan ") + row[0]))
+            << "LoanInpt" << row[0] << row[1] << row[2] << -1;
+    }
+    const char* const principal[] = {"$10", "$100", "$1,000", "$10,000", "$100,000"};
+    const char* const rate[] = {"0.125%", "0.25%", "0.50%", "1.0%", "2.0%"};
+    for (int i = 0; i < 5; ++i) {
+        const QString p = QStringLiteral("PrincIncr(%1)").arg(i);
+        const QString r = QStringLiteral("RateIncr(%1)").arg(i);
+        QTest::newRow(qPrintable(p)) << "LoanInpt" << p << principal[i] << "" << int(i == 2);
+        QTest::newRow(qPrintable(r)) << "LoanInpt" << r << rate[i] << "" << int(i == 2);
+    }
+}
+
+// Captions, access keys, shortcuts and the checked increments are the program's own texts.
+void CalculatorWindowTest::captions() {
+    QFETCH(QString, window);
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QFETCH(QString, shortcut);
+    QFETCH(int, checked);
+    Rig rig;
+    QObject* owner = &rig.window;
+    if (window == QLatin1String("LoanInpt")) {
+        QVERIFY(rig.trigger(QStringLiteral("mnuLoans")));
+        owner = rig.window.loanWindow();
+    }
+    // The loan window is made on first use, so the main window's names are its own.
+    QObject* found = owner->findChild<QObject*>(name);
+    QVERIFY2(found, qPrintable(name));
+    if (auto* b = qobject_cast<QAbstractButton*>(found)) {
+        QCOMPARE(b->text(), caption);
+    } else if (auto* m = qobject_cast<QMenu*>(found)) {
+        QCOMPARE(m->title(), caption);
+    } else {
+        auto* a = qobject_cast<QAction*>(found);
+        QVERIFY(a);
+        QCOMPARE(a->text(), caption);
+        QCOMPARE(a->shortcut().toString(), shortcut);
+        QCOMPARE(a->isCheckable() ? int(a->isChecked()) : -1, checked);
+    }
+}
+
+void CalculatorWindowTest::toolbarKeys() {
+    Rig rig;
+    auto* bar = rig.window.findChild<QToolBar*>(QStringLiteral("Toolbar1"));
+    QVERIFY(bar);
+    QStringList keys;
+    for (QAction* a : bar->actions()) {
+        if (!a->isSeparator()) {
+            keys << a->objectName();
+        }
+    }
+    QCOMPARE(keys, (QStringList{"Label", "Clear", "Print", "Select", "Copyreg", "Copytape", "Help", "Paste",
+                                "Exit", "Loans", "Stats", "Trig"}));
+    // The keys reach the same places as the menu: Copyreg copies the register, Exit closes.
+    rig.window.show();
+    rig.type(QStringLiteral("7"));
+    QVERIFY(rig.trigger(QStringLiteral("Copyreg")));
+    QCOMPARE(rig.clipboard.text(), QStringLiteral("7"));
+    QVERIFY(rig.trigger(QStringLiteral("Clear")));
+    QVERIFY(rig.trigger(QStringLiteral("Exit")));
+    QVERIFY(!rig.window.isVisible());
+}
+
+// The keyboard of a user at the register: Ctrl+P prints the tape, Ctrl+C and Ctrl+V copy and
+// paste the register, Backspace takes back a digit, Alt+F4 closes.
+void CalculatorWindowTest::keyboard() {
+    Rig rig;
+    rig.window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&rig.window));
+    QLineEdit* readout = rig.readout();
+    QCOMPARE(QApplication::focusWidget(), readout);
+    QTest::keyClicks(readout, QStringLiteral("12+30"));
+    QTest::keyClick(readout, Qt::Key_Backspace);
+    QTest::keyClicks(readout, QStringLiteral("="));
+    QCOMPARE(rig.display(), QStringLiteral("15.00"));
+    QTest::keyClick(readout, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(rig.clipboard.text(), QStringLiteral("15.00"));
+    rig.clipboard.setText(QStringLiteral("2.5"));
+    QTest::keyClick(readout, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(rig.display(), QStringLiteral("2.5"));
+    QVERIFY(rig.click(QStringLiteral("SSCommand3")));
+    QTest::keyClick(readout, Qt::Key_P, Qt::ControlModifier);
+    QCOMPARE(rig.printer.pages().first(), rig.tape());
+    QTest::keyClick(readout, Qt::Key_F4, Qt::AltModifier);
     QVERIFY(!rig.window.isVisible());
 }
 

@@ -171,11 +171,21 @@ INSTANTIATE_TEST_SUITE_P(
         FlowCase{"DecimalFirstGivesLeadingZero", ".25 + 1 =", "1.25", {}, {}},
         FlowCase{"FourDecimalsAtMost", "1 / 3 =", "0.3333", {}, {}},
         FlowCase{"ThousandsSeparators", "1234567 X 10 =", "12,345,670.00", {}, {}},
-        FlowCase{"OverlongResultCutToEighteen",
+        // Cutting "10,000,000,000,000,000,000.00" to 18 characters would show a thousandth of it.
+        FlowCase{"OverlongResultKeepsItsMagnitude",
                  "100000000000 X 100000000 =",
-                 "10,000,000,000,000",
+                 "1E+19",
                  {kTooLarge},
-                 {}},
+                 {line("100,000,000,000.00", 'X'), line("100,000,000.00", '='), dashes(5), right("1E+19"),
+                  "    "}},
+        // The twelve-digit limit is on typing; a thirteen-digit result goes on as it is.
+        FlowCase{"ResultAboveTwelveDigitsStaysExact",
+                 "999999 X 9999999 = - 1 =",
+                 "9999989000000",
+                 {kTooLarge, kTooLarge, kTooLarge}, // at each "=" and when "-" shows the total
+                 {line("999,999.00", 'X'), line("9,999,999.00", '='), dashes(13), right("9999989000001"),
+                  "    ", line("9999989000001", '-'), line("1.00", '='), dashes(13), right("9999989000000"),
+                  "    "}},
         FlowCase{"TypingStopsAtEighteenCharacters", "1234567890123456789", "123456789012345678", {}, {}},
         FlowCase{"BackspaceTakesBackLastDigit", "123 BS 4", "124", {}, {}},
         FlowCase{"MemoryRecallIsAnOperand", "12.5 M C 3 + M+ =", "15.50", {}, {}},
@@ -193,6 +203,13 @@ INSTANTIATE_TEST_SUITE_P(
         FlowCase{"SameUnitTwiceConvertsOnce", "180 Rad Rad", "3.14159", {}, {}},
         FlowCase{"DegreesOptionWhenAlreadyDegrees", "90 Deg", "90", {}, {}},
         FlowCase{"SineTakesRadians", "1 Sin", "0.841470984807897", {}, {}},
+        // 90 degrees are 1.570795 radians with the short pi, so the tangent stays finite.
+        FlowCase{"TangentOfNinetyDegrees", "90 Rad Tan", "753695.995140809", {}, {}},
+        FlowCase{"TangentResultIsAnOperand", "90 Rad Tan + 1 =", "753,696.9951", {}, {}},
+        FlowCase{"TangentNearRightAngleInRadians", "1.5707963267949 Tan", "-286411383293069", {}, {}},
+        // Fifteen digits and an exponent would not fit: digits go, the exponent stays.
+        FlowCase{"LongPlainResultLosesDigitsNotExponent", ".0000001 Rad", "1.745327777778E-09", {}, {}},
+        FlowCase{"ExponentResultIsAnOperand", ".0000001 Rad X 1000000000 =", "1.7453", {}, {}},
         FlowCase{"CosineOfZero", "0 Cos", "1", {}, {}}, FlowCase{"TangentOfZero", "0 Tan", "0", {}, {}}),
     [](const testing::TestParamInfo<FlowCase>& row) { return std::string(row.param.name); });
 
@@ -247,7 +264,10 @@ TEST(EngineTape, LabelsAreIndentedAndPasteTakesOnlyNumbers) {
                                {"(12.00)", "(12.00)", false},
                                {"hello", "(12.00)", true},
                                {"", "(12.00)", true},
-                               {"12 apples", "(12.00)", true}};
+                               {"12 apples", "(12.00)", true},
+                               {"1E999", "(12.00)", true},
+                               {"--5", "(12.00)", true},
+                               {"5-3", "(12.00)", true}};
     for (const PasteCase& c : cases) {
         SCOPED_TRACE(c.clip);
         const Messages m = e.paste(c.clip);
@@ -256,6 +276,26 @@ TEST(EngineTape, LabelsAreIndentedAndPasteTakesOnlyNumbers) {
     }
     run(e, "+ 2 =");
     EXPECT_EQ(e.display(), "(10.00)");
+}
+
+TEST(EngineLimits, HugeNumbersGiveMessagesAndLeaveAWorkingCalculator) {
+    Engine e;
+    const Message noResult{text::kNoResult, Icon::Exclamation, true};
+    EXPECT_TRUE(e.paste("1E300").empty());
+    EXPECT_EQ(run(e, "X"), Messages{kTooLarge});
+    EXPECT_EQ(e.display(), "1E+300");
+    EXPECT_TRUE(e.paste("1E300").empty());
+    EXPECT_EQ(run(e, "="), (Messages{noResult, kTooLarge}));
+    EXPECT_EQ(e.accumulator(), 1e300);
+    EXPECT_EQ(e.display(), "1E+300");
+    EXPECT_EQ(run(e, "Sq"), Messages{noResult});
+    EXPECT_EQ(e.display(), "1E+300");
+    EXPECT_EQ(abacon::lastEntryName(e.lastEntry()), "EQ");
+    EXPECT_EQ(run(e, "C 2 + 3 ="), Messages{});
+    EXPECT_EQ(e.display(), "5.00");
+    // A pasted number too long for the register keeps its value, with fewer digits.
+    EXPECT_EQ(e.paste("1,234,567,890,123,456,789.78"), Messages{kTooLarge});
+    EXPECT_EQ(e.display(), "1.234567890123E+18");
 }
 
 TEST(NumberText, ReadsRegisterAndTapeTexts) {

@@ -26,7 +26,10 @@ TEST(LoanPayment, MatchesHandComputedAnnuities) {
 TEST(LoanHeads, UseTheirPatterns) {
     EXPECT_EQ(abacon::principalHead(8000), "$8,000");
     EXPECT_EQ(abacon::principalHead(1250000), "$1,250,000");
-    EXPECT_EQ(abacon::principalHead(-1000), "-$1,000");
+    EXPECT_EQ(abacon::principalHead(0), "");
+    EXPECT_EQ(abacon::principalHead(-1000), "");
+    EXPECT_EQ(abacon::rateHead(0.0), "0.00%");
+    EXPECT_EQ(abacon::rateHead(-0.005), "");
     EXPECT_EQ(abacon::rateHead(0.055), "5.50%");
     EXPECT_EQ(abacon::rateHead(0.00125), "0.13%");
     EXPECT_EQ(abacon::paymentText(0.5), "$.50");
@@ -40,17 +43,13 @@ TEST(LoanInputs, RefuseZeroUnreadableAndNegativeValues) {
         const char* term;
         bool valid;
     };
-    const Case cases[] = {{"10000", "7.5", "30 years", true},
-                          {"$10,000", "7.5%", "5 years", true},
-                          {" 2500.50 ", "0.125", "4 years", true},
-                          {"0", "7.5", "30 years", false},
-                          {"10000", "0", "30 years", false},
-                          {"abc", "7.5", "30 years", false},
-                          {"12abc", "7", "4 years", false},
-                          {"10000", "", "30 years", false},
-                          {"-5000", "7.5", "30 years", false},
-                          {"10000", "-1", "30 years", false},
-                          {"10000", "7.5", "", false},
+    const Case cases[] = {{"10000", "7.5", "30 years", true},      {"$10,000", "7.5%", "5 years", true},
+                          {" 2500.50 ", "0.125", "4 years", true}, {"0", "7.5", "30 years", false},
+                          {"10000", "0", "30 years", false},       {"abc", "7.5", "30 years", false},
+                          {"12abc", "7", "4 years", false},        {"10000", "", "30 years", false},
+                          {"-5000", "7.5", "30 years", false},     {"($5,000)", "7.5", "30 years", false},
+                          {"5000", "(7.5)", "30 years", false},    {"5000", "7.5%%", "30 years", true},
+                          {"10000", "-1", "30 years", false},      {"10000", "7.5", "", false},
                           {"1e400", "7.5", "4 years", false}};
     for (const Case& c : cases) {
         EXPECT_EQ(abacon::parseLoanInput(c.principal, c.rate, c.term).has_value(), c.valid)
@@ -74,6 +73,26 @@ TEST(LoanTableText, IsCentredOnTheLoanWithCrLfLines) {
         "7.00%           $158.41      $178.21      $198.01      $217.81      $237.61\r\n";
     EXPECT_EQ(abacon::loanTableFileText(t), expected);
     EXPECT_EQ(abacon::loanSavedMessage(), "Loan table saved as LoanTemp.Txt in Abacon folder!");
+}
+
+TEST(LoanTableText, LeavesLoansBelowZeroEmpty) {
+    // $1,500 at 0.50 % with the default steps reaches a principal of -$500 and a rate of -0.50 %;
+    // the zero rate row is a plain division, 1,500 / 48 = 31.25.
+    const auto in = abacon::parseLoanInput("1500", "0.5", "4 years");
+    ASSERT_TRUE(in);
+    const abacon::LoanTable t = abacon::computeLoanTable(*in, 1000, 0.005);
+    const std::string expected =
+        "4 years                         $500       $1,500       $2,500       $3,500\r\n"
+        "                                                                           \r\n"
+        "0.00%                         $10.42       $31.25       $52.08       $72.92\r\n"
+        "0.50%                         $10.52       $31.57       $52.62       $73.66\r\n"
+        "1.00%                         $10.63       $31.89       $53.15       $74.42\r\n"
+        "1.50%                         $10.74       $32.22       $53.69       $75.17\r\n";
+    EXPECT_EQ(abacon::loanTableFileText(t), expected);
+    // Two steps of 0.125 % below 0.25 % is exactly the zero rate.
+    const abacon::LoanTable small = abacon::computeLoanTable(abacon::LoanInput{1000, 0.0025, 4}, 10, 0.00125);
+    EXPECT_EQ(abacon::rateHead(small.rates[0]), "0.00%");
+    EXPECT_EQ(abacon::paymentText(small.payments[0][2]), "$20.83");
 }
 
 } // namespace
