@@ -19,10 +19,10 @@ ledger::ChequeBook makeBook(std::size_t items) {
     static const char* const kCodes[] = {"RENT", "GROC", "SAL",  "UTIL", "PHON",
                                          "AUTO", "INS",  "CASH", "DINE", "MED"};
     static const char* const kNames[] = {"Maple Court Rentals",
-                                         "FreshCo Groceries",
-                                         "Payroll - Northwind Ltd",
-                                         "Hydro One",
-                                         "Bell Mobility",
+                                         "Greenleaf Grocers",
+                                         "Payroll - Brightwater Ltd",
+                                         "Lakeside Hydro",
+                                         "Northline Mobile",
                                          "Caf\xC3\xA9 Mocha Bistro",
                                          "ATM"};
     std::mt19937 random(42);

@@ -53,9 +53,9 @@ QString mainCaption(const ChequeBook* book) {
     return QStringLiteral("Ledgerine 95 <") + qs(book->title) + QStringLiteral(">");
 }
 
-int showDiskError(ui::Prompter& prompter, int errorNumber) {
+int showDiskError(ui::Prompter& prompter, int errorNumber, int previousErrorNumber) {
     const std::optional<DiskErrorPrompt> prompt = diskErrorPrompt(errorNumber);
-    if (!prompt)
+    if (!prompt || diskErrorRepeatsWithoutWayOut(errorNumber, previousErrorNumber))
         return 3;
     return diskErrorResult(prompter.msgBox(qs(prompt->message), prompt->style, qs(kDiskErrorTitle)));
 }
@@ -189,11 +189,11 @@ bool ChequeBookSession::openPath(const QString& path) {
 
 bool ChequeBookSession::load(const QString& path) {
     ReadResult read;
-    for (;;) {
+    for (int previousError = 0;; previousError = read.errorNumber) {
         read = readChequeBookFile(path.toStdString());
         if (read.error != ReadError::FileError)
             break;
-        const int next = showDiskError(prompter_, read.errorNumber);
+        const int next = showDiskError(prompter_, read.errorNumber, previousError);
         if (next == 0)
             continue;
         if (next == 3)
@@ -227,7 +227,9 @@ bool ChequeBookSession::load(const QString& path) {
     bool convert = false;
     if (contents.earlierRelease)
         convert = ask(qs(earlierReleaseQuestion(utf8(path))), QString::fromLatin1(kAppTitle)) == ui::vbYes;
-    const QString link = qs(contents.codeFileLink);
+    // The budget/code file the book names is loaded before its records are read, as it always was.
+    if (!contents.codeFileLink.empty())
+        emit codeFileLinkFound(qs(contents.codeFileLink));
     for (const std::string& message : contents.messages)
         tell(qs(message), kOpenTitle, ui::vbExclamation);
 
@@ -252,8 +254,6 @@ bool ChequeBookSession::load(const QString& path) {
     emit progress(QString());
     emit bookReplaced();
     emit recentFilesChanged();
-    if (!link.isEmpty())
-        emit codeFileLinkFound(link);
     emit bookOpened();
     return true;
 }
@@ -330,12 +330,13 @@ ChequeBookSession::SaveOutcome ChequeBookSession::writeBook(const QString& refus
 }
 
 bool ChequeBookSession::writeWithRetry(const QString& target, const std::string& linkName) {
-    for (;;) {
+    for (int previousError = 0;;) {
         try {
-            saveChequeBook(target.toStdString(), *book_, linkName);
+            saveChequeBook(target.toStdString(), *book_, linkName, saveFault_);
             return true;
         } catch (const runtime::RuntimeError& error) {
-            const int next = showDiskError(prompter_, error.number());
+            const int next = showDiskError(prompter_, error.number(), previousError);
+            previousError = error.number();
             if (next == 0)
                 continue;
             if (next == 3)

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "runtime/FileIo.h"
+
 #include <QObject>
 #include <QString>
 
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 
 class QWidget;
 
@@ -71,6 +74,9 @@ public:
 
     static ui::FileDialogOptions bookFileDialog(const QString& title, bool forSaving);
 
+    // Lets the disk's failures be staged: each save's atomic replacement consults it.
+    void setSaveFault(runtime::FaultInjector fault) { saveFault_ = std::move(fault); }
+
 signals:
     // Progress text for the main window; an empty text ends it.
     void progress(const QString& text);
@@ -89,7 +95,8 @@ private:
     // The questions asked before the open book is let go; false when the user keeps it.
     bool releaseOpenBook(const QString& title);
     bool load(const QString& path);
-    SaveOutcome writeBook(const QString& refusalTitle, bool askIfUnchanged, const QString& target, bool backup);
+    SaveOutcome writeBook(const QString& refusalTitle, bool askIfUnchanged, const QString& target,
+                          bool backup);
     bool writeWithRetry(const QString& target, const std::string& linkName);
     std::optional<QString> askTitle(const QString& dialogTitle, const QString& current);
 
@@ -99,13 +106,15 @@ private:
     QWidget* dialogParent_ = nullptr;
     std::unique_ptr<ChequeBook> book_;
     QString codeFile_;
+    runtime::FaultInjector saveFault_;
 };
 
 // "Ledgerine 95 <title>" with a cheque book open, "Ledgerine 95" without.
 QString mainCaption(const ChequeBook* book);
 
 // Shows the disk-error box for a run-time error number and returns what the caller does next:
-// 0 retry, 1 skip, 2 cancel, 3 give up and show the error's standard text.
-int showDiskError(ui::Prompter& prompter, int errorNumber);
+// 0 retry, 1 skip, 2 cancel, 3 give up and show the error's standard text. A caller that retries
+// passes the error of the previous attempt, so an OK-only error that persists gives up (3).
+int showDiskError(ui::Prompter& prompter, int errorNumber, int previousErrorNumber = 0);
 
 } // namespace ledger

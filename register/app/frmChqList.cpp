@@ -2,6 +2,7 @@
 
 #include "register/app/AppSettings.h"
 #include "register/app/ButtonPictures.h"
+#include "register/app/RegisterCommands.h"
 #include "register/core/RegisterList.h"
 #include "runtime/Clock.h"
 #include "runtime/Format.h"
@@ -17,7 +18,9 @@
 #include <QLabel>
 #include <QMenu>
 #include <QStackedLayout>
+#include <QStyledItemDelegate>
 #include <QTimer>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 namespace ledger {
@@ -48,6 +51,23 @@ QLabel* label(QWidget* parent, const char* name, const QString& text) {
     l->setObjectName(QString::fromLatin1(name));
     return l;
 }
+
+// Shows the given columns of a list right-aligned.
+class RightAlignedColumns : public QStyledItemDelegate {
+public:
+    RightAlignedColumns(QList<int> columns, QObject* parent)
+        : QStyledItemDelegate(parent), columns_(std::move(columns)) {}
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (columns_.contains(index.column()))
+            option->displayAlignment = Qt::AlignRight | Qt::AlignVCenter;
+    }
+
+private:
+    QList<int> columns_;
+};
 
 QLabel* valueLabel(QWidget* parent, const char* name) {
     QLabel* l = label(parent, name, QString());
@@ -82,6 +102,7 @@ frmChqList::frmChqList(ui::Prompter& prompter, const runtime::Clock& clock, ui::
     createControls();
     createMenus();
     connectCommands();
+    new RegisterCommands(*this, prompter_, clock_, clipboard_); // owned by the window
 
     // Load: clock, caption, settings, recent files, then the state without a cheque book.
     Timer2_Timer();
@@ -165,6 +186,7 @@ void frmChqList::createControls() {
     lstChqList->setMultiSelect(true);
     Panel3D1 = new ui::SSPanel(QStringLiteral("Panel3D1"), QString(), registerArea);
     Panel3D1->setBevelWidth(2);
+    Panel3D1->setAutoFillBackground(true); // it covers the whole register, column titles included
     panel1 = new ui::SSPanel(QStringLiteral("panel1"), QString(), Panel3D1);
     panel1->setBevelOuter(ui::SSPanel::Bevel::Inset);
     Picture1 = label(panel1, "Picture1", QString());
@@ -181,6 +203,7 @@ void frmChqList::createControls() {
     panelCompletion->setMinimumHeight(40);
     Image3 = label(Panel3D1, "Image3", QString());
     Image3->setPixmap(buttonPicture(Picture::Open, 32));
+    Image3->hide(); // the button beside it shows what a click does
     Command3D6 = pictureButton(Panel3D1, "Command3D6", Picture::Open);
     auto* promptLayout = new QVBoxLayout(Panel3D1);
     promptLayout->addStretch(1);
@@ -269,6 +292,9 @@ void frmChqList::createControls() {
         lstChqList->setColumnWidth(c, column[c]);
     for (int c = 0; c < 8; ++c)
         lstDupList->setColumnWidth(c, column[c]);
+    // Item numbers and money line up on their last digit.
+    lstChqList->view()->setItemDelegate(new RightAlignedColumns({1, 5, 6, 8}, lstChqList->view()));
+    lstDupList->view()->setItemDelegate(new RightAlignedColumns({1, 5, 6}, lstDupList->view()));
 
     hints_ = {
         {Command3D2, QStringLiteral(" Open a File "), false},
@@ -368,6 +394,7 @@ void frmChqList::showBookState() {
         // With no cheque book ever used, creating one is the likely next step.
         promptCreate_ = !settings_.recentFiles.anyShown();
         panelCompletion->setCaption(promptText());
+        Command3D6->setPicture(buttonPicture(promptCreate_ ? Picture::Ledger : Picture::Open));
     }
     Panel3D1->setVisible(!open);
     if (!open)

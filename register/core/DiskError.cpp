@@ -35,6 +35,14 @@ std::optional<DiskErrorPrompt> diskErrorPrompt(int errorNumber) {
     }
 }
 
+bool diskErrorRepeatsWithoutWayOut(int errorNumber, int previousErrorNumber) {
+    if (errorNumber != previousErrorNumber) {
+        return false;
+    }
+    const std::optional<DiskErrorPrompt> prompt = diskErrorPrompt(errorNumber);
+    return prompt && prompt->style % 16 == mb::kOKOnly;
+}
+
 int diskErrorResult(int answer) {
     switch (answer) {
     case mb::kOK:

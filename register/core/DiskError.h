@@ -39,4 +39,9 @@ std::optional<DiskErrorPrompt> diskErrorPrompt(int errorNumber);
 // 1 skip it (Ignore), 2 cancel (Cancel, Abort), 3 give up and show the error's standard text.
 int diskErrorResult(int answer);
 
+// A box with only OK offers no way out: its OK retries. When the same error comes straight back
+// after such a retry, the caller gives up (result 3) instead of showing the box again, which
+// would hold the user in an endless loop with unsaved changes in memory.
+bool diskErrorRepeatsWithoutWayOut(int errorNumber, int previousErrorNumber);
+
 } // namespace ledger

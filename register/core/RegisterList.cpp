@@ -1,6 +1,7 @@
 #include "register/core/RegisterList.h"
 
 #include "register/core/ChequeBookFile.h"
+#include "register/core/DiskError.h"
 
 #include <cmath>
 #include <cstdint>
@@ -238,7 +239,10 @@ Listing listRegister(const std::string& path,
     Listing listing;
     ReadResult read = readChequeBookFile(path);
     if (!read.ok()) {
-        listing.error = read.errorMessage;
+        // A disk error is told in the words of the disk-error routine, as the window tells it.
+        const std::optional<DiskErrorPrompt> disk =
+            read.error == ReadError::FileError ? diskErrorPrompt(read.errorNumber) : std::nullopt;
+        listing.error = disk ? disk->message : read.errorMessage;
         return listing;
     }
     BookFileContents& contents = read.contents;

@@ -48,10 +48,16 @@ std::string trimTrailingBlanks(std::string text) {
 
 Settings readSettings(const SettingsStore& store, const Settings& defaults) {
     Settings s = defaults;
-    s.formHeight = store.getInt("FormHeight", defaults.formHeight);
-    s.formWidth = store.getInt("FormWidth", defaults.formWidth);
-    s.listHeight = store.getInt("ListHeight", defaults.listHeight);
-    s.listWidth = store.getInt("ListWidth", defaults.listWidth);
+    // A size that is not a positive number (a damaged entry reads as 0) would shrink the window
+    // to nothing; the built-in size stands in for it.
+    const auto size = [&store](std::string_view key, int builtIn) {
+        const int value = store.getInt(key, builtIn);
+        return value > 0 ? value : builtIn;
+    };
+    s.formHeight = size("FormHeight", defaults.formHeight);
+    s.formWidth = size("FormWidth", defaults.formWidth);
+    s.listHeight = size("ListHeight", defaults.listHeight);
+    s.listWidth = size("ListWidth", defaults.listWidth);
 
     const std::string fontName = store.getString("FontName", defaults.fontName, kFontNameBuffer);
     if (!fontName.empty()) {

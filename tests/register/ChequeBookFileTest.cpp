@@ -46,12 +46,12 @@ ChequeBook everyKindBook() {
     book.items = {
         item(1, kAug1, 0, "Opening Balance", 23'500'000, "OPEN", 'd'),
         item(-1, kAug1, 101, "Maple Court Rentals", 14'500'000, "RENT", 'c'),
-        item(-1, kAug3 + 0.5, 102, "Hydro One", 963'700, "UTIL", ' '),
+        item(-1, kAug3 + 0.5, 102, "Lakeside Hydro", 963'700, "UTIL", ' '),
     };
     book.autoDupItems = {
         item(-1, 1, 0, "Maple Court Rentals", 14'500'000, "RENT", 'A'),
         item(1, 3, 0, "Payroll", 31'204'500, "SAL", 'T'),
-        item(-1, 14, 0, "Bell Mobility", 655'400, "PHON", 'P'),
+        item(-1, 14, 0, "Northline Mobile", 655'400, "PHON", 'P'),
     };
     return book;
 }
@@ -78,10 +78,10 @@ TEST(LedgerBookFile, WritesEveryRecordKindInOrder) {
     const std::string expected =
         booktest::itemRecord(1, kAug1, 0, "Opening Balance", 23'500'000, "OPEN", 'd') +
         booktest::itemRecord(-1, kAug1, 101, "Maple Court Rentals", 14'500'000, "RENT", 'c') +
-        booktest::itemRecord(-1, kAug3 + 0.5, 102, "Hydro One", 963'700, "UTIL", ' ') +
+        booktest::itemRecord(-1, kAug3 + 0.5, 102, "Lakeside Hydro", 963'700, "UTIL", ' ') +
         booktest::itemRecord(-1, 1, 0, "Maple Court Rentals", 14'500'000, "RENT", 'A') +
         booktest::itemRecord(1, 3, 0, "Payroll", 31'204'500, "SAL", 'T') +
-        booktest::itemRecord(-1, 14, 0, "Bell Mobility", 655'400, "PHON", 'P') +
+        booktest::itemRecord(-1, 14, 0, "Northline Mobile", 655'400, "PHON", 'P') +
         booktest::periodRecord(kAug1, 'S') + booktest::periodRecord(kDec31, 'E') +
         booktest::linkRecord("lgncodes.csv") + booktest::trailerRecord("Household", "ab12", 'C', 17);
     EXPECT_EQ(bytes.size(), 50u * (3 + 3 + 4));
@@ -160,7 +160,7 @@ TEST_P(LedgerBookText, ParticularsCrossTheFileBoundary) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, LedgerBookText,
-                         testing::Values(TextCase{"Ascii", "Bell Mobility", "Bell Mobility", "Bell Mobility"},
+                         testing::Values(TextCase{"Ascii", "Northline Mobile", "Northline Mobile", "Northline Mobile"},
                                          TextCase{"AccentIsOneByte", "Caf\xC3\xA9 Ol\xC3\xA9",
                                                   "Caf\xE9 Ol\xE9", "Caf\xC3\xA9 Ol\xC3\xA9"},
                                          TextCase{"EuroSignIsByte80",
@@ -305,7 +305,7 @@ TEST_P(LedgerBookSaveFault, FailedSaveLeavesThePreviousFileIntact) {
     const std::string previous = slurp(file);
 
     ChequeBook after = before;
-    after.items.push_back(item(-1, kSep1, 103, "FreshCo", 1'421'800, "GROC", ' '));
+    after.items.push_back(item(-1, kSep1, 103, "Greenleaf", 1'421'800, "GROC", ' '));
     after.title = "Changed";
     const runtime::ReplaceStep failing = GetParam();
     try {

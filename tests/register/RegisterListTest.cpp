@@ -89,8 +89,8 @@ TEST(LedgerRegisterLines, RunningBalanceIgnoresClearedMarks) {
 }
 
 TEST(LedgerRegisterLines, AutoDuplicateLineShowsTheDayNumber) {
-    EXPECT_EQ(ledger::autoDupLine(item(-1, 14, 0, "Bell Mobility", 655'400, "PHON", 'A'), 2),
-              "A\t3\t14\t00000\tBell Mobility            \t\t65.54\tPHON");
+    EXPECT_EQ(ledger::autoDupLine(item(-1, 14, 0, "Northline Mobile", 655'400, "PHON", 'A'), 2),
+              "A\t3\t14\t00000\tNorthline Mobile         \t\t65.54\tPHON");
     EXPECT_EQ(ledger::autoDupLine(item(1, 3, 12, "Payroll", 31'204'500, "SAL", 'P'), 0),
               "P\t1\t3\t00012\tPayroll                  \t3,120.45\t\tSAL ");
 }
@@ -212,7 +212,7 @@ TEST(LedgerListing, PasswordIsAskedOnlyWhenThereIsOne) {
 
     const ledger::Listing missing = ledger::listRegister(path, {});
     EXPECT_FALSE(missing.ok);
-    EXPECT_EQ(missing.error, "File not found");
+    EXPECT_EQ(missing.error, "That file cannot be found.");
 }
 
 } // namespace

@@ -2,7 +2,6 @@
 #include "register/core/ChequeBookFile.h"
 #include "register/core/DiskError.h"
 #include "register/core/RegisterList.h"
-#include "runtime/Format.h"
 
 #include <gtest/gtest.h>
 
@@ -83,6 +82,20 @@ TEST(LedgerSettings, StoredValuesAreRead) {
     EXPECT_FALSE(s.recentFiles.isShown(1));
     EXPECT_FALSE(s.recentFiles.isShown(2));
     EXPECT_EQ(s.recentFiles.entry(3).size(), 254u); // the 255-character buffer
+}
+
+TEST(LedgerSettings, DamagedSizesKeepTheBuiltInSize) {
+    const std::pair<const char*, int> rows[] = {{"abc", 6600}, {"0", 6600}, {"-120", 6600},
+                                                {"", 6600},    {"1", 1},    {"7200twips", 7200}};
+    for (const auto& [text, height] : rows) {
+        MemoryStore store;
+        store.values = {{"FormHeight", text}, {"FormWidth", text}, {"ListHeight", text}, {"ListWidth", text}};
+        const ledger::Settings s = ledger::readSettings(store);
+        EXPECT_EQ(s.formHeight, height) << '"' << text << '"';
+        EXPECT_EQ(s.formWidth, height == 6600 ? ledger::Settings().formWidth : height) << '"' << text << '"';
+        EXPECT_EQ(s.listHeight, height == 6600 ? ledger::Settings().listHeight : height)
+            << '"' << text << '"';
+    }
 }
 
 TEST(LedgerSettings, ExitWritesEveryKeyInOrder) {
@@ -223,6 +236,23 @@ TEST(LedgerDiskError, EachErrorHasItsMessageButtonsAndIcon) {
     }
 }
 
+TEST(LedgerDiskError, OnlyAnOkBoxMetTwiceRunningGivesUp) {
+    struct Row {
+        int error, previous;
+        bool givesUp;
+    };
+    const Row rows[] = {
+        {55, 55, true},    {71, 71, true},  {62, 62, true}, // OK is the only answer: no endless loop
+        {55, 0, false},    {55, 53, false},                 // the first time OK still retries
+        {53, 53, false},   {61, 61, false},                 // Abort or Cancel is there to leave by
+        {999, 999, false},                                  // no box at all: the caller gives up anyway
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(ledger::diskErrorRepeatsWithoutWayOut(row.error, row.previous), row.givesUp)
+            << row.error << " after " << row.previous;
+    }
+}
+
 TEST(LedgerPasswordAndTitle, LengthRulesCountCharacters) {
     EXPECT_FALSE(ledger::passwordTooLong("abcd"));
     EXPECT_TRUE(ledger::passwordTooLong("abcde"));
@@ -239,29 +269,6 @@ TEST(LedgerPasswordAndTitle, LengthRulesCountCharacters) {
     EXPECT_TRUE(ledger::passwordMatches(book, "ab"));
     EXPECT_FALSE(ledger::passwordMatches(book, "abc"));
     EXPECT_FALSE(ledger::passwordMatches(book, ""));
-}
-
-TEST(LedgerNewBook, OpeningBalanceOwingIsAClearedWithdrawal) {
-    const runtime::OleDate today = 46363.0;
-    struct Row {
-        const char* balance;
-        std::int16_t flag;
-        char status;
-        const char* label;
-    };
-    const Row rows[] = {
-        {"-25", -1, 'c', "($25.00)"}, {"0", 1, 'd', "$0.00"}, {"1234.5", 1, 'd', "$1,234.50"}};
-    for (const Row& row : rows) {
-        const ledger::Item item = ledger::openingBalanceItem(today, *runtime::Currency::parse(row.balance));
-        EXPECT_EQ(item.depositFlag, row.flag) << row.balance;
-        EXPECT_EQ(item.status, row.status) << row.balance;
-        EXPECT_GE(item.amount, runtime::Currency());
-        EXPECT_EQ(item.particulars, "Opening Balance          ");
-        EXPECT_EQ(item.code, "OPEN");
-        EXPECT_EQ(item.chequeNumber, 0);
-        EXPECT_EQ(item.date, today);
-        EXPECT_EQ(runtime::formatCurrency(ledger::finalBalance({item}), ledger::kBalancePattern), row.label);
-    }
 }
 
 TEST(LedgerBudgetPeriod, ShowingOnlyThePeriodLosesNothingOnSave) {

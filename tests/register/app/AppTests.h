@@ -5,3 +5,6 @@ int runNewAndOpenTest(int argc, char** argv);
 int runSaveCloseTest(int argc, char** argv);
 int runMainWindowTest(int argc, char** argv);
 int runListCommandTest(int argc, char** argv);
+int runEntryWindowTest(int argc, char** argv);
+int runRegisterOpsTest(int argc, char** argv);
+int runAutoDupWindowTest(int argc, char** argv);

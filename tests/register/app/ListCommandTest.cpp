@@ -63,7 +63,8 @@ void ListCommandTest::refusals_data() {
     QTest::addColumn<QByteArray>("message"); // after "ledgrn32: <path>: "
     QTest::newRow("empty file") << QByteArray("") << QStringList() << 1
                                 << QByteArray("Invalid File Contains no records!\n");
-    QTest::newRow("missing file") << QByteArray() << QStringList() << 1 << QByteArray("File not found\n");
+    QTest::newRow("missing file") << QByteArray() << QStringList() << 1
+                                  << QByteArray("That file cannot be found.\n");
     QTest::newRow("unknown option") << QByteArray("") << QStringList{QStringLiteral("--sideways")} << 2
                                     << QByteArray();
 }
@@ -93,10 +94,10 @@ void ListCommandTest::password_data() {
     QTest::addColumn<QStringList>("extra");
     QTest::addColumn<QByteArray>("typed"); // on standard input
     QTest::addColumn<bool>("listed");
-    QTest::newRow("given on the command line") << QStringList{QStringLiteral("--password"), QStringLiteral("pw")}
-                                               << QByteArray() << true;
-    QTest::newRow("wrong on the command line") << QStringList{QStringLiteral("--password"), QStringLiteral("PW")}
-                                               << QByteArray() << false;
+    QTest::newRow("given on the command line")
+        << QStringList{QStringLiteral("--password"), QStringLiteral("pw")} << QByteArray() << true;
+    QTest::newRow("wrong on the command line")
+        << QStringList{QStringLiteral("--password"), QStringLiteral("PW")} << QByteArray() << false;
     QTest::newRow("read from standard input") << QStringList() << QByteArray("pw\n") << true;
     QTest::newRow("no answer at all") << QStringList() << QByteArray() << false;
 }

@@ -6,7 +6,10 @@
 #include "ui/SSPanel.h"
 
 #include <QAction>
+#include <QDir>
 #include <QLineEdit>
+
+#include <cerrno>
 
 using namespace apptest;
 
@@ -26,7 +29,9 @@ void openSample(Harness& h, const std::string& password = "") {
     h.writeFile("a.lgn", kMarker);
 }
 
-QString unchanged(const Harness& h) { return h.path("a.lgn") + QStringLiteral(" Unchanged. Save Anyhow?"); }
+QString unchanged(const Harness& h) {
+    return h.path("a.lgn") + QStringLiteral(" Unchanged. Save Anyhow?");
+}
 
 } // namespace
 
@@ -39,6 +44,8 @@ private slots:
     void saveDiskErrorKeepsBook_data();
     void saveDiskErrorKeepsBook();
     void saveAsWritesNewPathOnly();
+    void saveFailureDialogue_data();
+    void saveFailureDialogue();
     void close_data();
     void close();
     void changeTitle_data();
@@ -49,7 +56,7 @@ private slots:
 
 void SaveCloseTest::save_data() {
     QTest::addColumn<bool>("changed");
-    QTest::addColumn<int>("anyhow");    // answer to "Unchanged. Save Anyhow?"; 0: not asked
+    QTest::addColumn<int>("anyhow");       // answer to "Unchanged. Save Anyhow?"; 0: not asked
     QTest::addColumn<QString>("codeFile"); // budget/code file in use; empty: none
     QTest::addColumn<int>("retain");       // answer to the relationship question
     QTest::addColumn<bool>("written");
@@ -58,13 +65,13 @@ void SaveCloseTest::save_data() {
     QTest::newRow("changed book written") << true << 0 << QString() << 0 << true << none;
     QTest::newRow("unchanged, not anyhow") << false << int(ui::vbNo) << QString() << 0 << false << none;
     QTest::newRow("unchanged, anyhow") << false << int(ui::vbYes) << QString() << 0 << true << none;
-    QTest::newRow("relationship retained")
-        << true << 0 << "/codes/lgncodes.csv" << int(ui::vbYes) << true
-        << QByteArray("/codes/lgncodes.csv").leftJustified(48, ' ');
-    QTest::newRow("relationship dropped") << true << 0 << "/codes/lgncodes.csv" << int(ui::vbNo) << true << none;
+    QTest::newRow("relationship retained") << true << 0 << "/codes/lgncodes.csv" << int(ui::vbYes) << true
+                                           << QByteArray("/codes/lgncodes.csv").leftJustified(48, ' ');
+    QTest::newRow("relationship dropped")
+        << true << 0 << "/codes/lgncodes.csv" << int(ui::vbNo) << true << none;
     const QString longPath = QStringLiteral("/a/very/long/folder/name/that/goes/on/and/on/lgncodes.csv");
-    QTest::newRow("overlong path kept as its file name")
-        << true << 0 << longPath << int(ui::vbYes) << true << QByteArray("lgncodes.csv").leftJustified(48, ' ');
+    QTest::newRow("overlong path kept as its file name") << true << 0 << longPath << int(ui::vbYes) << true
+                                                         << QByteArray("lgncodes.csv").leftJustified(48, ' ');
 }
 
 void SaveCloseTest::save() {
@@ -103,7 +110,8 @@ void SaveCloseTest::save() {
 
 void SaveCloseTest::saveWithoutBookOrRecords() {
     Harness h;
-    h.prompter.expectMsgBox("Save File", "No File Open!", kOkExcl, ui::vbOK).expectMsgBox("Save As", "No File Open!", kOkExcl, ui::vbOK);
+    h.prompter.expectMsgBox("Save File", "No File Open!", kOkExcl, ui::vbOK)
+        .expectMsgBox("Save As", "No File Open!", kOkExcl, ui::vbOK);
     h.window->Command3D3->click();
     h.session().saveAs();
     VERIFY_DIALOGUE(h);
@@ -139,13 +147,63 @@ void SaveCloseTest::saveDiskErrorKeepsBook() {
     const QString nowhere = h.path("missing/folder/b.lgn");
     h.prompter.expectSaveFile(chosen(nowhere));
     for (int answer : answers)
-        h.prompter.expectMsgBox("Disk Error", "That path doesn't exist.", ui::vbAbortRetryIgnore + ui::vbExclamation,
-                                answer);
+        h.prompter.expectMsgBox("Disk Error", "That path doesn't exist.",
+                                ui::vbAbortRetryIgnore + ui::vbExclamation, answer);
     h.window->mnuSaveAs->trigger();
     VERIFY_DIALOGUE(h);
     QCOMPARE(QString::fromStdString(h.book()->path), h.path("a.lgn"));
     QVERIFY(h.book()->changed);
     QCOMPARE(h.readFile("a.lgn"), kMarker);
+}
+
+void SaveCloseTest::saveFailureDialogue_data() {
+    QTest::addColumn<int>("errnoValue");
+    QTest::addColumn<int>("failures"); // failing attempts before the disk behaves again
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<int>("style");
+    QTest::addColumn<QList<int>>("answers");
+    QTest::addColumn<QString>("standardText"); // shown when the routine gives up; empty: none
+    QTest::addColumn<bool>("saved");
+    const QString full = QStringLiteral("Disk is full. Continue?");
+    const QString busy = QStringLiteral("This file is already open.");
+    const int yesNoCancel = ui::vbYesNoCancel + ui::vbQuestion;
+    QTest::newRow("disk full, Yes gives up with the standard text")
+        << ENOSPC << 9 << full << yesNoCancel << QList<int>{ui::vbYes} << "Disk full" << false;
+    QTest::newRow("disk full, Cancel")
+        << ENOSPC << 9 << full << yesNoCancel << QList<int>{ui::vbCancel} << QString() << false;
+    QTest::newRow("busy once, OK retries and saves")
+        << EBUSY << 1 << busy << kOkExcl << QList<int>{ui::vbOK} << QString() << true;
+    QTest::newRow("busy for good, OK does not loop")
+        << EBUSY << 9 << busy << kOkExcl << QList<int>{ui::vbOK} << "File already open" << false;
+}
+
+void SaveCloseTest::saveFailureDialogue() {
+    QFETCH(int, errnoValue);
+    QFETCH(int, failures);
+    QFETCH(QString, message);
+    QFETCH(int, style);
+    QFETCH(QList<int>, answers);
+    QFETCH(QString, standardText);
+    QFETCH(bool, saved);
+    Harness h;
+    openSample(h);
+    h.session().markChanged();
+    int left = failures;
+    h.session().setSaveFault([&](runtime::ReplaceStep step) {
+        if (step != runtime::ReplaceStep::Write || left == 0)
+            return 0;
+        --left;
+        return errnoValue;
+    });
+    for (int answer : answers)
+        h.prompter.expectMsgBox("Disk Error", message, style, answer);
+    if (!standardText.isEmpty())
+        h.prompter.expectMsgBox(kApp, standardText, ui::vbOKOnly + ui::vbCritical, ui::vbOK);
+    h.window->mnuFileSave->trigger();
+    VERIFY_DIALOGUE(h);
+    QCOMPARE(h.book()->changed, !saved);
+    QCOMPARE(h.readFile("a.lgn") != kMarker, saved);
+    QCOMPARE(QDir(h.dir.path()).entryList(QDir::Files), (QStringList{"a.lgn"})); // no temporary file left
 }
 
 void SaveCloseTest::saveAsWritesNewPathOnly() {
@@ -222,7 +280,8 @@ void SaveCloseTest::changeTitle_data() {
     QTest::addColumn<QString>("title");
     const QString t25 = QStringLiteral("Twenty-five characters ok");
     QTest::newRow("25 characters") << std::optional<QString>(t25) << false << t25;
-    QTest::newRow("26 characters") << std::optional<QString>(t25 + "!") << true << QStringLiteral("Household");
+    QTest::newRow("26 characters") << std::optional<QString>(t25 + "!") << true
+                                   << QStringLiteral("Household");
     QTest::newRow("cancelled") << std::optional<QString>() << false << QStringLiteral("Household");
     QTest::newRow("emptied") << std::optional<QString>(QString()) << false << QStringLiteral("Household");
 }
@@ -235,7 +294,8 @@ void SaveCloseTest::changeTitle() {
     openSample(h);
     h.prompter.expectInput("Change Title", "Enter Cheque Book Title", answer);
     if (refused)
-        h.prompter.expectMsgBox("Book Title", "The maximum length of a Cheque Book Tile is 25 characters", kOkExcl, ui::vbOK);
+        h.prompter.expectMsgBox("Book Title", "The maximum length of a Cheque Book Tile is 25 characters",
+                                kOkExcl, ui::vbOK);
     h.window->mnuChangeTitle->trigger();
     VERIFY_DIALOGUE(h);
     QCOMPARE(QString::fromStdString(h.book()->title), title);
@@ -251,15 +311,17 @@ void SaveCloseTest::changePassword_data() {
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("stored");
     const QString notVerified = QStringLiteral("PassWord not Verified, Not Created nor Changed!");
-    QTest::newRow("lock button, verified") << "" << false << "ab12" << std::optional<QString>("ab12") << QString()
-                                           << "ab12";
-    QTest::newRow("Enter unlocks") << "" << true << "xy" << std::optional<QString>("xy") << QString() << "xy  ";
-    QTest::newRow("five characters refused")
-        << "pw" << false << "abcde" << std::optional<QString>() << "The maximum length of a Password is FOUR characters!"
-        << "pw  ";
+    QTest::newRow("lock button, verified")
+        << "" << false << "ab12" << std::optional<QString>("ab12") << QString() << "ab12";
+    QTest::newRow("Enter unlocks") << "" << true << "xy" << std::optional<QString>("xy") << QString()
+                                   << "xy  ";
+    QTest::newRow("five characters refused") << "pw" << false << "abcde" << std::optional<QString>()
+                                             << "The maximum length of a Password is FOUR characters!"
+                                             << "pw  ";
     QTest::newRow("mismatch keeps the old one")
         << "pw" << false << "ab12" << std::optional<QString>("ab21") << notVerified << "pw  ";
-    QTest::newRow("empty entry removes it") << "pw" << false << "" << std::optional<QString>("") << QString() << "5827";
+    QTest::newRow("empty entry removes it")
+        << "pw" << false << "" << std::optional<QString>("") << QString() << "5827";
 }
 
 void SaveCloseTest::changePassword() {
@@ -292,7 +354,8 @@ void SaveCloseTest::changePassword() {
     VERIFY_DIALOGUE(h);
     QCOMPARE(typedWhileLocked, QString());
     QCOMPARE(QString::fromStdString(h.book()->password), stored);
-    QCOMPARE(h.book()->changed, stored != QString::fromStdString(ledger::storedPassword(oldPassword.toStdString())));
+    QCOMPARE(h.book()->changed,
+             stored != QString::fromStdString(ledger::storedPassword(oldPassword.toStdString())));
 }
 
 #include "SaveCloseTest.moc"

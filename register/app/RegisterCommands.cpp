@@ -1,0 +1,484 @@
+#include "register/app/RegisterCommands.h"
+
+#include "register/core/AutoDuplicate.h"
+#include "register/core/ItemEntry.h"
+
+#include "register/app/ChequeBookSession.h"
+#include "register/app/frmAutoDup.h"
+#include "register/app/frmChqList.h"
+#include "register/app/frmChqUP.h"
+#include "register/app/frmSearch.h"
+#include "register/core/RegisterList.h"
+#include "register/core/RegisterOps.h"
+#include "runtime/Clock.h"
+#include "ui/Clipboard.h"
+#include "ui/Prompter.h"
+#include "ui/SSCommand.h"
+#include "ui/SSFrame.h"
+#include "ui/SSPanel.h"
+#include "ui/Vx3dList.h"
+
+#include <QAction>
+
+namespace ledger {
+
+namespace {
+
+QString qs(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+const QString kApp = QStringLiteral("Ledgerine 95");
+constexpr int kRefusal = ui::vbOKOnly + ui::vbExclamation;
+constexpr int kQuestion = ui::vbYesNo + ui::vbQuestion;
+
+} // namespace
+
+RegisterCommands::RegisterCommands(frmChqList& window, ui::Prompter& prompter, const runtime::Clock& clock,
+                                   ui::Clipboard& clipboard)
+    : QObject(&window), window_(window), prompter_(prompter), clock_(clock), clipboard_(clipboard) {
+    window_.lstDupList->setMultiSelect(true);
+    // The delete frame's button carries a longer caption than the bar's buttons.
+    window_.cmdDelCancel->setFixedWidth(
+        window_.cmdDelCancel->fontMetrics().horizontalAdvance(QStringLiteral("Cancel Delete")) + 24);
+    connectCommands();
+}
+
+void RegisterCommands::connectCommands() {
+    frmChqList& w = window_;
+    auto onClick = [this](ui::SSCommand* button, void (RegisterCommands::*slot)()) {
+        connect(button, &ui::SSCommand::clicked, this, slot);
+    };
+    auto onMenu = [this](QAction* action, void (RegisterCommands::*slot)()) {
+        connect(action, &QAction::triggered, this, slot);
+    };
+    onClick(w.cmdNewItem, &RegisterCommands::newItem);
+    onMenu(w.mnuNewTransaction, &RegisterCommands::newItem);
+    onMenu(w.popupNew, &RegisterCommands::newItem);
+    onClick(w.cmdChange, &RegisterCommands::changeItem);
+    onMenu(w.mnuChangeTrans, &RegisterCommands::changeItem);
+    onMenu(w.popupChange, &RegisterCommands::changeItem);
+    onClick(w.cmdDefined, &RegisterCommands::duplicateItem);
+    onMenu(w.mnuDefined, &RegisterCommands::duplicateItem);
+    onMenu(w.popupDup, &RegisterCommands::duplicateItem);
+    onMenu(w.mnuAddAutoDup, &RegisterCommands::addAutoDup);
+
+    onClick(w.cmdSortDates, &RegisterCommands::sortOnDates);
+    onMenu(w.mnuDateSort, &RegisterCommands::sortOnDates);
+    onClick(w.cmdSortCodes, &RegisterCommands::sortOnCodes);
+    onMenu(w.mnuCodeSort, &RegisterCommands::sortOnCodes);
+    onClick(w.cmdSearch, &RegisterCommands::search);
+    onMenu(w.mnuSearch, &RegisterCommands::search);
+    onClick(w.ctlCleared, &RegisterCommands::toggleCleared);
+    onMenu(w.mnuCleared, &RegisterCommands::toggleCleared);
+    onMenu(w.popupCleared, &RegisterCommands::toggleCleared);
+    connect(w.lstChqList, &ui::Vx3dList::dblClick, this, &RegisterCommands::toggleCleared);
+    onClick(w.cmdDelete, &RegisterCommands::startDelete);
+    onMenu(w.mnuDeleteTransaction, &RegisterCommands::startDelete);
+    onMenu(w.popupDelete, &RegisterCommands::startDelete);
+    onClick(w.picChkmark, &RegisterCommands::confirmDelete);
+    onClick(w.cmdDelCancel, &RegisterCommands::cancelDelete);
+    onMenu(w.mnuCopy, &RegisterCommands::copyItems);
+    onMenu(w.mnuPopupCopy, &RegisterCommands::copyItems);
+    onClick(w.UpPointer, &RegisterCommands::firstItem);
+    onClick(w.DownPointer, &RegisterCommands::lastItem);
+
+    onMenu(w.mnuViewProcess, &RegisterCommands::viewAutoDups);
+    onClick(w.cmdAutoDupEdit, &RegisterCommands::editAutoDup);
+    onMenu(w.mnuEditAuto, &RegisterCommands::editAutoDup);
+    onClick(w.cmdAutoDupProcess, &RegisterCommands::processAutoDup);
+    onMenu(w.mnuProcessAuto, &RegisterCommands::processAutoDup);
+    onClick(w.cmdAutoDupRemove, &RegisterCommands::removeAutoDup);
+    onMenu(w.mnuRemoveAuto, &RegisterCommands::removeAutoDup);
+    onClick(w.cmdAutoDupClose, &RegisterCommands::closeAutoDups);
+    onMenu(w.mnuCloseAuto, &RegisterCommands::closeAutoDups);
+
+    ChequeBookSession& session = w.session();
+    connect(&session, &ChequeBookSession::bookOpened, this, &RegisterCommands::checkAutoDuplicates);
+    // A cheque book replaced or closed ends any delete or auto-duplicate mode of the old one.
+    connect(&session, &ChequeBookSession::bookReplaced, this, [this] {
+        window_.SSFrame1->hide();
+        window_.SSFrame2->hide();
+        window_.lstDupList->Clear();
+    });
+}
+
+// --- Shared pieces -------------------------------------------------------------------------------
+
+bool RegisterCommands::guard(const QString& title, bool needsItems) {
+    const ChequeBook* book = window_.session().book();
+    if (!book) {
+        tell(QStringLiteral("Cheque Book File not Opened"), title);
+        return false;
+    }
+    if (needsItems && window_.lstChqList->ListCount() == 0) {
+        tell(QStringLiteral("Please make a transaction selection!"), title);
+        return false;
+    }
+    return true;
+}
+
+void RegisterCommands::tell(const QString& text, const QString& title) {
+    prompter_.msgBox(text, kRefusal, title);
+}
+
+// The main window shows progress texts as the file commands' own.
+void RegisterCommands::showProgress(const QString& text) {
+    emit window_.session().progress(text);
+}
+
+void RegisterCommands::restoreCaption() {
+    window_.setWindowTitle(mainCaption(window_.session().book()));
+}
+
+void RegisterCommands::registerChanged() {
+    window_.session().markChanged();
+    window_.refreshRegister();
+}
+
+void RegisterCommands::sortWithProgress(SortOrder order) {
+    ChequeBook* book = window_.session().book();
+    showProgress(qs(sortingProgressText(book->title, order)));
+    sortRegister(*book, order);
+    registerChanged();
+    showProgress(QString());
+}
+
+std::optional<int> RegisterCommands::singleSelection(const QString& severalMessage) {
+    const int selected = window_.lstChqList->SelCount();
+    if (selected == 0) {
+        tell(QStringLiteral("No Item Selected!"), kApp);
+        return std::nullopt;
+    }
+    if (selected > 1) {
+        tell(severalMessage, kApp);
+        return std::nullopt;
+    }
+    const int line = window_.lstChqList->selectedLines().front();
+    if (line < 0 || static_cast<std::size_t>(line) >= window_.session().book()->items.size())
+        return std::nullopt;
+    return line;
+}
+
+std::optional<int> RegisterCommands::singleDupSelection() {
+    const int selected = window_.lstDupList->SelCount();
+    if (selected == 0) {
+        tell(QStringLiteral("No Item Selected!"), kApp);
+        return std::nullopt;
+    }
+    if (selected > 1) {
+        tell(QStringLiteral("Only one Item may be processed at a time!"), kApp);
+        return std::nullopt;
+    }
+    const int line = window_.lstDupList->selectedLines().front();
+    if (line < 0 || static_cast<std::size_t>(line) >= window_.session().book()->autoDupItems.size())
+        return std::nullopt;
+    return line;
+}
+
+// --- Item entry ----------------------------------------------------------------------------------
+
+void RegisterCommands::runEntry(EntryMode mode, const std::optional<Item>& original,
+                                std::optional<int> replaceAt) {
+    frmChqUP entry(mode, prompter_, clipboard_, &window_);
+    entry.setGuidanceShown(window_.messagesShown());
+    entry.setCodeFileLoaded(!window_.session().codeFile().isEmpty());
+    entry.showBalance(finalBalance(window_.session().book()->items));
+    if (original)
+        entry.setItem(*original);
+    entry.balance = [this] {
+        return finalBalance(window_.session().book()->items);
+    };
+    entry.store = [this, mode, replaceAt](const Item& item) {
+        ChequeBook* book = window_.session().book();
+        if (!book)
+            return;
+        switch (mode) {
+        case EntryMode::NewEntry:
+        case EntryMode::Duplicate:
+            book->items.push_back(item);
+            break;
+        case EntryMode::Change:
+            if (replaceAt && static_cast<std::size_t>(*replaceAt) < book->items.size())
+                book->items[static_cast<std::size_t>(*replaceAt)] = item;
+            break;
+        case EntryMode::AddAutoDup:
+            book->autoDupItems.push_back(item);
+            break;
+        case EntryMode::EditAutoDup:
+            if (replaceAt && static_cast<std::size_t>(*replaceAt) < book->autoDupItems.size())
+                book->autoDupItems[static_cast<std::size_t>(*replaceAt)] = item;
+            break;
+        }
+        sortWithProgress(book->sortOrder);
+        if (window_.SSFrame2->isVisible())
+            refillDupList();
+    };
+    prompter_.runModal(entry);
+}
+
+void RegisterCommands::newItem() {
+    if (!guard(QStringLiteral("New Item"), false))
+        return;
+    runEntry(EntryMode::NewEntry, std::nullopt, std::nullopt);
+}
+
+void RegisterCommands::changeItem() {
+    if (!guard(QStringLiteral("Update Item")))
+        return;
+    const std::optional<int> line =
+        singleSelection(QStringLiteral("Only one Item may be changed at a time!"));
+    if (!line)
+        return;
+    runEntry(EntryMode::Change, window_.session().book()->items.at(static_cast<std::size_t>(*line)), line);
+}
+
+void RegisterCommands::duplicateItem() {
+    if (!guard(QStringLiteral("Duplicated Entry")))
+        return;
+    const std::optional<int> line =
+        singleSelection(QStringLiteral("Only one Item may be duplicated at a time!"));
+    if (!line)
+        return;
+    runEntry(EntryMode::Duplicate, window_.session().book()->items.at(static_cast<std::size_t>(*line)),
+             std::nullopt);
+}
+
+void RegisterCommands::addAutoDup() {
+    if (!guard(kApp))
+        return;
+    const std::optional<int> line =
+        singleSelection(QStringLiteral("Only one Item may be selected at a time!"));
+    if (!line)
+        return;
+    runEntry(EntryMode::AddAutoDup, window_.session().book()->items.at(static_cast<std::size_t>(*line)),
+             std::nullopt);
+}
+
+// --- Sort, search, cleared -----------------------------------------------------------------------
+
+void RegisterCommands::sortOnDates() {
+    if (guard(QStringLiteral("Date Sort")))
+        sortWithProgress(SortOrder::Date);
+}
+
+void RegisterCommands::sortOnCodes() {
+    if (guard(QStringLiteral("Code Sort")))
+        sortWithProgress(SortOrder::Code);
+}
+
+void RegisterCommands::search() {
+    if (!guard(QStringLiteral("Search")))
+        return;
+    frmSearch window(
+        prompter_,
+        [this](const QString& text, int from) {
+            const ChequeBook* book = window_.session().book();
+            if (!book || from < 0)
+                return -1;
+            const std::optional<std::size_t> found =
+                findParticulars(book->items, text.toStdString(), static_cast<std::size_t>(from));
+            if (!found)
+                return -1;
+            window_.lstChqList->selectOnly(static_cast<int>(*found));
+            return static_cast<int>(*found);
+        },
+        &window_);
+    prompter_.runModal(window);
+}
+
+void RegisterCommands::toggleCleared() {
+    if (!guard(QStringLiteral("Transaction Cleared")))
+        return;
+    ui::Vx3dList* list = window_.lstChqList;
+    if (list->SelCount() == 0) {
+        tell(QStringLiteral("No Items selected to Clear!"), kApp);
+        return;
+    }
+    std::vector<Item>& items = window_.session().book()->items;
+    for (int line : list->selectedLines()) {
+        if (line < 0 || static_cast<std::size_t>(line) >= items.size())
+            continue;
+        Item& item = items[static_cast<std::size_t>(line)];
+        ledger::toggleCleared(item);
+        // Only the status field changes; the line keeps its number, amounts and balance.
+        QString text = list->List(line);
+        if (!text.isEmpty())
+            text[0] = QLatin1Char(item.status);
+        list->setList(line, text);
+    }
+    window_.session().markChanged();
+}
+
+// --- Delete --------------------------------------------------------------------------------------
+
+void RegisterCommands::startDelete() {
+    if (!guard(QStringLiteral("Delete Item")))
+        return;
+    if (window_.lstChqList->SelCount() == 0) {
+        tell(QStringLiteral("No Items selected to delete!"), kApp);
+        return;
+    }
+    window_.setWindowTitle(QStringLiteral("Selected Transaction(s) to be Deleted!"));
+    window_.SSFrame1->show();
+}
+
+void RegisterCommands::confirmDelete() {
+    ChequeBook* book = window_.session().book();
+    if (!book || window_.lstChqList->SelCount() == 0) {
+        tell(QStringLiteral("No Items selected to delete!"), kApp);
+        return;
+    }
+    if (prompter_.msgBox(QStringLiteral("Save backup Ledgerine file before deleteing selected item(s)?"),
+                         kQuestion, kApp) == ui::vbYes)
+        window_.session().saveBackup();
+    if (prompter_.msgBox(QStringLiteral("Deleted items CANNOT be recovered\n         CONTINUE?"), kQuestion,
+                         kApp) != ui::vbYes)
+        return;
+    showProgress(QStringLiteral("Please wait! Deleting selected items!"));
+    eraseSelected(book->items, window_.lstChqList->selectedLines());
+    window_.SSFrame1->hide();
+    registerChanged();
+    restoreCaption();
+    showProgress(QString());
+}
+
+void RegisterCommands::cancelDelete() {
+    window_.SSFrame1->hide();
+    restoreCaption();
+    window_.refreshRegister(); // the count as it was
+}
+
+// --- Copy, first, last ---------------------------------------------------------------------------
+
+void RegisterCommands::copyItems() {
+    if (!guard(QStringLiteral("Copy Items")))
+        return;
+    ui::Vx3dList* list = window_.lstChqList;
+    if (list->SelCount() == 0) {
+        tell(QStringLiteral("No Items selected to Copy!"), kApp);
+        return;
+    }
+    QString text;
+    for (int line : list->selectedLines()) {
+        text += list->List(line);
+        text += QLatin1Char('\r');
+    }
+    clipboard_.clear();
+    clipboard_.setText(text);
+}
+
+void RegisterCommands::firstItem() {
+    if (window_.lstChqList->ListCount() > 0)
+        window_.lstChqList->selectOnly(0);
+}
+
+void RegisterCommands::lastItem() {
+    const int count = window_.lstChqList->ListCount();
+    if (count > 0)
+        window_.lstChqList->selectOnly(count - 1);
+}
+
+// --- Auto-duplicate items ------------------------------------------------------------------------
+
+void RegisterCommands::checkAutoDuplicates() {
+    ChequeBook* book = window_.session().book();
+    if (!book || book->autoDupItems.empty())
+        return;
+    const runtime::OleDate today = runtime::today(clock_);
+    const int before = book->lastAutoDupDay;
+    const AutoDupCheck check = ledger::checkAutoDuplicates(*book, runtime::civilFromOle(today).day);
+    if (book->lastAutoDupDay != before)
+        window_.session().markChanged(); // the day of the check is kept in the file
+    if (check.due == 0)
+        return;
+    prompter_.beep();
+    frmAutoDup offer(check.due, &window_);
+    switch (prompter_.runModal(offer)) {
+    case frmAutoDup::All: {
+        const std::vector<ProcessResult> results = processAllDue(*book, check, today);
+        for (ProcessResult r : results) {
+            if (r == ProcessResult::ProcessedOnToday)
+                tell(qs(kInvalidDateMessage), kApp);
+        }
+        sortWithProgress(book->sortOrder);
+        break;
+    }
+    case frmAutoDup::Single:
+        viewAutoDups();
+        break;
+    default:
+        cancelAutoDupProcessing(*book, check);
+        break;
+    }
+}
+
+void RegisterCommands::refillDupList() {
+    ui::Vx3dList* list = window_.lstDupList;
+    const ChequeBook* book = window_.session().book();
+    list->setRedraw(false);
+    list->Clear();
+    if (book) {
+        for (std::size_t i = 0; i < book->autoDupItems.size(); ++i)
+            list->AddItem(QString::fromStdString(autoDupLine(book->autoDupItems[i], i)));
+    }
+    list->setRedraw(true);
+}
+
+void RegisterCommands::viewAutoDups() {
+    if (!guard(kApp, false))
+        return;
+    refillDupList();
+    window_.SSFrame2->show();
+}
+
+void RegisterCommands::editAutoDup() {
+    if (!guard(kApp, false))
+        return;
+    const std::optional<int> line = singleDupSelection();
+    if (!line)
+        return;
+    runEntry(EntryMode::EditAutoDup,
+             window_.session().book()->autoDupItems.at(static_cast<std::size_t>(*line)), line);
+}
+
+void RegisterCommands::processAutoDup() {
+    if (!guard(kApp, false))
+        return;
+    const std::optional<int> line = singleDupSelection();
+    if (!line)
+        return;
+    ChequeBook* book = window_.session().book();
+    switch (ledger::processAutoDup(*book, static_cast<std::size_t>(*line), runtime::today(clock_))) {
+    case ProcessResult::AlreadyProcessed:
+        tell(qs(kAlreadyProcessedMessage), kApp);
+        return;
+    case ProcessResult::ProcessedOnToday:
+        tell(qs(kInvalidDateMessage), kApp);
+        break;
+    case ProcessResult::Processed:
+        break;
+    }
+    sortWithProgress(book->sortOrder);
+    refillDupList();
+    window_.lstDupList->selectOnly(*line);
+}
+
+void RegisterCommands::removeAutoDup() {
+    if (!guard(kApp, false))
+        return;
+    const std::optional<int> line = singleDupSelection();
+    if (!line)
+        return;
+    std::vector<Item>& items = window_.session().book()->autoDupItems;
+    items.erase(items.begin() + *line);
+    window_.session().markChanged();
+    refillDupList();
+}
+
+void RegisterCommands::closeAutoDups() {
+    window_.SSFrame2->hide();
+    restoreCaption();
+}
+
+} // namespace ledger

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <optional>
+
+namespace runtime {
+class Clock;
+}
+namespace ui {
+class Clipboard;
+class Prompter;
+} // namespace ui
+
+namespace ledger {
+
+class frmChqList;
+struct Item;
+enum class EntryMode;
+enum class SortOrder : char;
+
+// The register commands of the main window: item entry, sort, search, cleared marks, delete,
+// copy, first and last, and the auto-duplicate items. Each command runs the shared guard first;
+// every change marks the cheque book changed and refreshes the list, balance and count.
+class RegisterCommands : public QObject {
+    Q_OBJECT
+public:
+    RegisterCommands(frmChqList& window, ui::Prompter& prompter, const runtime::Clock& clock,
+                     ui::Clipboard& clipboard);
+
+    // The shared guard: a cheque book must be open and, for commands on items, the register must
+    // hold a line to act on. Shows the refusal under `title`.
+    bool guard(const QString& title, bool needsItems = true);
+
+public slots:
+    void newItem();
+    void changeItem();
+    void duplicateItem();
+    void addAutoDup();
+    void sortOnDates();
+    void sortOnCodes();
+    void search();
+    void toggleCleared();
+    void startDelete();
+    void confirmDelete();
+    void cancelDelete();
+    void copyItems();
+    void firstItem();
+    void lastItem();
+
+    // After a cheque book is opened: offers the auto-duplicate items that came due.
+    void checkAutoDuplicates();
+    void viewAutoDups();
+    void editAutoDup();
+    void processAutoDup();
+    void removeAutoDup();
+    void closeAutoDups();
+
+private:
+    void connectCommands();
+    void sortWithProgress(SortOrder order);
+    void registerChanged();
+    void refillDupList();
+    void restoreCaption();
+    void showProgress(const QString& text);
+    void tell(const QString& text, const QString& title);
+    // The one selected register line, after the selection messages; nullopt when refused.
+    std::optional<int> singleSelection(const QString& severalMessage);
+    std::optional<int> singleDupSelection();
+    // Runs the entry window; `original` fills the fields.
+    void runEntry(EntryMode mode, const std::optional<Item>& original, std::optional<int> replaceAt);
+
+    frmChqList& window_;
+    ui::Prompter& prompter_;
+    const runtime::Clock& clock_;
+    ui::Clipboard& clipboard_;
+};
+
+} // namespace ledger
