@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QStackedLayout>
@@ -295,6 +296,8 @@ void frmChqList::createControls() {
     // Item numbers and money line up on their last digit.
     lstChqList->view()->setItemDelegate(new RightAlignedColumns({1, 5, 6, 8}, lstChqList->view()));
     lstDupList->view()->setItemDelegate(new RightAlignedColumns({1, 5, 6}, lstDupList->view()));
+    // The balance keeps its width, so the figures stay under their heading on a wide window.
+    lstChqList->view()->header()->setStretchLastSection(false);
 
     hints_ = {
         {Command3D2, QStringLiteral(" Open a File "), false},

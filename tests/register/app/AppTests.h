@@ -8,3 +8,4 @@ int runListCommandTest(int argc, char** argv);
 int runEntryWindowTest(int argc, char** argv);
 int runRegisterOpsTest(int argc, char** argv);
 int runAutoDupWindowTest(int argc, char** argv);
+int runLookTest(int argc, char** argv);

@@ -7,7 +7,7 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false); // the exit tests close windows one by one
     int failures = 0;
     for (auto run : {runMainWindowTest, runNewAndOpenTest, runSaveCloseTest, runListCommandTest,
-                     runEntryWindowTest, runRegisterOpsTest, runAutoDupWindowTest})
+                     runEntryWindowTest, runRegisterOpsTest, runAutoDupWindowTest, runLookTest})
         failures += run(argc, argv);
     return failures == 0 ? 0 : 1;
 }
