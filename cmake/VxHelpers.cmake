@@ -1,6 +1,8 @@
 # Compiler settings shared by every target of the suite.
 add_library(vx_warnings INTERFACE)
-target_compile_options(vx_warnings INTERFACE -Wall -Wextra -Wpedantic -Wshadow=local -Wnon-virtual-dtor)
+target_compile_options(vx_warnings INTERFACE -Wall -Wextra -Wpedantic -Wnon-virtual-dtor
+  $<$<CXX_COMPILER_ID:GNU>:-Wshadow=local>
+  $<$<CXX_COMPILER_ID:Clang>:-Wshadow-uncaptured-local>)
 if(VX_WERROR)
   target_compile_options(vx_warnings INTERFACE -Werror)
 endif()
