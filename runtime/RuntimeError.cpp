@@ -99,16 +99,16 @@ int errorNumberFromErrno(int err) {
         return 61; // Disk full
     case EIO:
         return 57; // Device I/O error
-    // A file the user may not touch is "Permission denied"; an operation the file system refuses
-    // as such (read-only medium, a folder where a file was expected, a file in use) is the
-    // classic "Path/File access error".
+    // A file that cannot be opened with the access asked for (no right to it, a read-only
+    // medium, a folder where a file was expected) is the classic "Path/File access error";
+    // a program file locked while it runs is "Permission denied".
     case EACCES:
     case EPERM:
-        return 70;
     case EROFS:
     case EISDIR:
-    case ETXTBSY:
         return 75;
+    case ETXTBSY:
+        return 70;
     case EMFILE:
     case ENFILE:
         return 67; // Too many files

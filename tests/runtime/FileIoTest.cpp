@@ -132,7 +132,7 @@ TEST_P(ReplaceFault, OldFileStaysAndNoTemporaryIsLeft) {
 }
 
 INSTANTIATE_TEST_SUITE_P(FileIo, ReplaceFault,
-                         testing::Values(FaultCase{"NoRightToCreate", ReplaceStep::CreateTemp, EACCES, 70},
+                         testing::Values(FaultCase{"NoRightToCreate", ReplaceStep::CreateTemp, EACCES, 75},
                                          FaultCase{"TooManyFiles", ReplaceStep::CreateTemp, EMFILE, 67},
                                          FaultCase{"DiskFullWhileWriting", ReplaceStep::Write, ENOSPC, 61},
                                          FaultCase{"QuotaWhileWriting", ReplaceStep::Write, EDQUOT, 61},
