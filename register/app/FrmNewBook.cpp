@@ -22,9 +22,13 @@ namespace {
 
 const char* const kBalanceDisplay = "$###,##0.00;($###,##0.00)";
 
-QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+QString qs(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
-QString balanceText(runtime::Currency value) { return qs(runtime::formatCurrency(value, kBalanceDisplay)); }
+QString balanceText(runtime::Currency value) {
+    return qs(runtime::formatCurrency(value, kBalanceDisplay));
+}
 
 } // namespace
 
@@ -95,14 +99,17 @@ FrmNewBook::FrmNewBook(ui::Prompter& prompter, bool wantPassword, QWidget* paren
     Text1->setMaxLength(60); // long enough that an overlong title reaches the title rule
     resize(420, 260);
 
-    for (QWidget* w : {static_cast<QWidget*>(Text2), static_cast<QWidget*>(Command3D1), static_cast<QWidget*>(Label3)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(Text2), static_cast<QWidget*>(Command3D1), static_cast<QWidget*>(Label3)})
         w->setVisible(wantPassword_);
 
     connect(Command3D1, &ui::SSCommand::clicked, this, &FrmNewBook::Command3D1_Click);
     connect(Command3D2, &ui::SSCommand::clicked, this, &FrmNewBook::Command3D2_Click);
 }
 
-runtime::Currency FrmNewBook::startingBalance() const { return runtime::Currency::fromTicks(balanceTicks_); }
+runtime::Currency FrmNewBook::startingBalance() const {
+    return runtime::Currency::fromTicks(balanceTicks_);
+}
 
 QString FrmNewBook::bookTitle() const {
     QString title = Text1->text();
@@ -136,14 +143,16 @@ bool FrmNewBook::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void FrmNewBook::Text3_GotFocus() {
-    lblMessage->setCaption(QStringLiteral("If starting balance is an amount owing, preceed amount with minus sign!"));
+    lblMessage->setCaption(
+        QStringLiteral("If starting balance is an amount owing, preceed amount with minus sign!"));
     Text3->selectAll();
 }
 
 void FrmNewBook::Text3_LostFocus() {
     const std::optional<runtime::Currency> value = startingBalanceFromEntry(Text3->text());
     if (!value) {
-        prompter_.msgBox(qs(runtime::errorText(6)), ui::vbOKOnly + ui::vbExclamation, QStringLiteral("Input Error"));
+        prompter_.msgBox(qs(runtime::errorText(6)), ui::vbOKOnly + ui::vbExclamation,
+                         QStringLiteral("Input Error"));
         balanceTicks_ = 0;
     } else {
         balanceTicks_ = value->ticks();
@@ -161,25 +170,27 @@ void FrmNewBook::Command3D2_Click() {
     if (const auto value = startingBalanceFromEntry(Text3->text()))
         balanceTicks_ = value->ticks();
     if (titleTooLong(Text1->text().toStdString())) {
-        prompter_.msgBox(qs(kTitleTooLongMessage), ui::vbOKOnly + ui::vbExclamation, QStringLiteral("Book Title"));
+        prompter_.msgBox(qs(kTitleTooLongMessage), ui::vbOKOnly + ui::vbExclamation,
+                         QStringLiteral("Book Title"));
         Text1->setFocus();
         return;
     }
     password_.clear();
     if (wantPassword_ && !Text2->text().isEmpty()) {
         const QString entry = Text2->text();
-        if (passwordTooLong(entry.toStdString())) {
-            prompter_.msgBox(qs(kPasswordTooLongMessage), ui::vbOKOnly + ui::vbExclamation, QStringLiteral("PassWord"));
+        if (const std::string_view problem = passwordEntryProblem(entry.toStdString()); !problem.empty()) {
+            prompter_.msgBox(qs(problem), ui::vbOKOnly + ui::vbExclamation, QStringLiteral("PassWord"));
             Text2->setFocus();
             return;
         }
-        const std::optional<QString> again =
-            prompter_.inputBox(QStringLiteral("Please ReEnter PassWord to Verify"), QStringLiteral("PassWord"));
+        const std::optional<QString> again = prompter_.inputBox(
+            QStringLiteral("Please ReEnter PassWord to Verify"), QStringLiteral("PassWord"));
         if (again && *again == entry)
             password_ = entry;
         else
-            prompter_.msgBox(QStringLiteral("PassWord not Verified, None created!\nUse Options/Change Password"),
-                             ui::vbOKOnly + ui::vbExclamation, QStringLiteral("PassWord"));
+            prompter_.msgBox(
+                QStringLiteral("PassWord not Verified, None created!\nUse Options/Change Password"),
+                ui::vbOKOnly + ui::vbExclamation, QStringLiteral("PassWord"));
     }
     accept();
 }

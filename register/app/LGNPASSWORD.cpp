@@ -63,14 +63,14 @@ void LGNPASSWORD::Command3D2_Click() {
 void LGNPASSWORD::Command3D1_Click() {
     const QString entry = Text1->text();
     const QString title = QStringLiteral("PassWord");
-    if (passwordTooLong(entry.toStdString())) {
-        const std::string_view message = kPasswordTooLongMessage;
+    if (const std::string_view message = passwordEntryProblem(entry.toStdString()); !message.empty()) {
         prompter_.msgBox(QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())),
                          ui::vbOKOnly + ui::vbExclamation, title);
         Text1->setFocus();
         return;
     }
-    const std::optional<QString> again = prompter_.inputBox(QStringLiteral("Please ReEnter PassWord to Verify"), title);
+    const std::optional<QString> again =
+        prompter_.inputBox(QStringLiteral("Please ReEnter PassWord to Verify"), title);
     if (!again || *again != entry) {
         prompter_.msgBox(QStringLiteral("PassWord not Verified, Not Created nor Changed!"),
                          ui::vbOKOnly + ui::vbExclamation, title);

@@ -11,6 +11,7 @@
 #include "register/core/RegisterList.h"
 #include "register/core/RegisterOps.h"
 #include "runtime/Clock.h"
+#include "runtime/Format.h"
 #include "ui/Clipboard.h"
 #include "ui/Prompter.h"
 #include "ui/SSCommand.h"
@@ -19,6 +20,7 @@
 #include "ui/Vx3dList.h"
 
 #include <QAction>
+#include <QLabel>
 
 namespace ledger {
 
@@ -192,29 +194,42 @@ void RegisterCommands::runEntry(EntryMode mode, const std::optional<Item>& origi
     entry.store = [this, mode, replaceAt](const Item& item) {
         ChequeBook* book = window_.session().book();
         if (!book)
-            return;
-        switch (mode) {
-        case EntryMode::NewEntry:
-        case EntryMode::Duplicate:
-            book->items.push_back(item);
-            break;
-        case EntryMode::Change:
-            if (replaceAt && static_cast<std::size_t>(*replaceAt) < book->items.size())
-                book->items[static_cast<std::size_t>(*replaceAt)] = item;
-            break;
-        case EntryMode::AddAutoDup:
-            book->autoDupItems.push_back(item);
-            break;
-        case EntryMode::EditAutoDup:
-            if (replaceAt && static_cast<std::size_t>(*replaceAt) < book->autoDupItems.size())
-                book->autoDupItems[static_cast<std::size_t>(*replaceAt)] = item;
-            break;
+            return false;
+        std::vector<Item>& table = isAutoDupMode(mode) ? book->autoDupItems : book->items;
+        const bool replacing = mode == EntryMode::Change || mode == EntryMode::EditAutoDup;
+        if (replacing && (!replaceAt || static_cast<std::size_t>(*replaceAt) >= table.size()))
+            return false;
+        const runtime::Currency given =
+            replacing ? table[static_cast<std::size_t>(*replaceAt)].amount : runtime::Currency();
+        if (!amountsFit(*book, item.amount, given)) {
+            tell(qs(kAmountTooLarge), qs(kInputErrorTitle));
+            return false;
         }
+        if (replacing)
+            table[static_cast<std::size_t>(*replaceAt)] = item;
+        else
+            table.push_back(item);
         sortWithProgress(book->sortOrder);
-        if (window_.SSFrame2->isVisible())
-            refillDupList();
+        if (isAutoDupMode(mode)) {
+            if (window_.SSFrame2->isVisible())
+                refillDupList();
+        } else {
+            showItem(item);
+        }
+        return true;
     };
     prompter_.runModal(entry);
+}
+
+void RegisterCommands::showItem(const Item& item) {
+    const std::vector<Item>& items = window_.session().book()->items;
+    // From the end: a new item is most often the latest. Equal items are indistinguishable.
+    for (std::size_t i = items.size(); i-- > 0;) {
+        if (items[i] == item) {
+            window_.lstChqList->selectOnly(static_cast<int>(i));
+            return;
+        }
+    }
 }
 
 void RegisterCommands::newItem() {
@@ -336,9 +351,14 @@ void RegisterCommands::confirmDelete() {
                          kApp) != ui::vbYes)
         return;
     showProgress(QStringLiteral("Please wait! Deleting selected items!"));
-    eraseSelected(book->items, window_.lstChqList->selectedLines());
+    const std::vector<int> deleted = window_.lstChqList->selectedLines();
+    eraseSelected(book->items, deleted);
     window_.SSFrame1->hide();
     registerChanged();
+    // The list stays where the user was working, with nothing selected that was not chosen.
+    const int current = lineAfterDelete(deleted, book->items.size());
+    if (current >= 0)
+        window_.lstChqList->setListIndex(current);
     restoreCaption();
     showProgress(QString());
 }
@@ -346,7 +366,10 @@ void RegisterCommands::confirmDelete() {
 void RegisterCommands::cancelDelete() {
     window_.SSFrame1->hide();
     restoreCaption();
-    window_.refreshRegister(); // the count as it was
+    // The count as it was; the list and the user's selection are left alone.
+    if (const ChequeBook* book = window_.session().book())
+        window_.lblTransNumber->setText(
+            qs(runtime::formatNumber(static_cast<double>(book->items.size()), kCountPattern)));
 }
 
 // --- Copy, first, last ---------------------------------------------------------------------------
@@ -383,13 +406,20 @@ void RegisterCommands::lastItem() {
 
 void RegisterCommands::checkAutoDuplicates() {
     ChequeBook* book = window_.session().book();
-    if (!book || book->autoDupItems.empty())
+    if (!book)
         return;
     const runtime::OleDate today = runtime::today(clock_);
     const int before = book->lastAutoDupDay;
+    // Checked even without standing items, so that the first one added later is measured from
+    // this day and not from a check long ago (which would take it for last month's).
     const AutoDupCheck check = ledger::checkAutoDuplicates(*book, runtime::civilFromOle(today).day);
-    if (book->lastAutoDupDay != before)
-        window_.session().markChanged(); // the day of the check is kept in the file
+    checkNewMonth_ = check.newMonth;
+    checkDay_ = check.today;
+    // With standing items the day of the check decides when the next month begins: a book that
+    // is not saved with it can miss that month's items, so it counts as a change. Without any,
+    // the day alone is nothing worth asking about.
+    if (!book->autoDupItems.empty() && book->lastAutoDupDay != before)
+        window_.session().markChanged();
     if (check.due == 0)
         return;
     prompter_.beep();
@@ -400,6 +430,8 @@ void RegisterCommands::checkAutoDuplicates() {
         for (ProcessResult r : results) {
             if (r == ProcessResult::ProcessedOnToday)
                 tell(qs(kInvalidDateMessage), kApp);
+            else if (r == ProcessResult::TooLarge)
+                tell(qs(kAmountTooLarge), kApp);
         }
         sortWithProgress(book->sortOrder);
         break;
@@ -449,9 +481,15 @@ void RegisterCommands::processAutoDup() {
     if (!line)
         return;
     ChequeBook* book = window_.session().book();
-    switch (ledger::processAutoDup(*book, static_cast<std::size_t>(*line), runtime::today(clock_))) {
+    AutoDupCheck check;
+    check.newMonth = checkNewMonth_;
+    check.today = checkDay_;
+    switch (ledger::processAutoDup(*book, static_cast<std::size_t>(*line), runtime::today(clock_), &check)) {
     case ProcessResult::AlreadyProcessed:
         tell(qs(kAlreadyProcessedMessage), kApp);
+        return;
+    case ProcessResult::TooLarge:
+        tell(qs(kAmountTooLarge), kApp);
         return;
     case ProcessResult::ProcessedOnToday:
         tell(qs(kInvalidDateMessage), kApp);

@@ -68,8 +68,14 @@ private:
     // The one selected register line, after the selection messages; nullopt when refused.
     std::optional<int> singleSelection(const QString& severalMessage);
     std::optional<int> singleDupSelection();
+    // Makes the register line of a just stored item the current and only selected one.
+    void showItem(const Item& item);
     // Runs the entry window; `original` fills the fields.
     void runEntry(EntryMode mode, const std::optional<Item>& original, std::optional<int> replaceAt);
+
+    // The last auto-duplicate check of the open book: whether it began a new month, and its day.
+    bool checkNewMonth_ = false;
+    int checkDay_ = 0;
 
     frmChqList& window_;
     ui::Prompter& prompter_;

@@ -120,9 +120,14 @@ void frmChqUP::createControls() {
     txtChqNo->setValidator(new FilterValidator(&filterChequeNumber, txtChqNo));
     cmdZeroChqno = button(this, "cmdZeroChqno", QStringLiteral("Zero Cheque No."));
     txtParticulars = textBox(this, "txtParticulars", static_cast<int>(kParticularsWidth));
-    txtParticulars->setFont(QFont(QStringLiteral("Courier"), 10));
+    txtParticulars->setValidator(new FilterValidator(&filterEntryText, txtParticulars));
+    QFont courier(QStringLiteral("Courier"));
+    courier.setPointSizeF(9.75);
+    courier.setStyleHint(QFont::TypeWriter);
+    txtParticulars->setFont(courier);
     txtParticulars->setMinimumWidth(QFontMetrics(txtParticulars->font()).horizontalAdvance(QString(27, 'M')));
     txtTransCode = textBox(this, "txtTransCode", static_cast<int>(kCodeWidth));
+    txtTransCode->setValidator(new FilterValidator(&filterEntryText, txtTransCode));
     cmdSeleCodes = button(this, "cmdSeleCodes", QStringLiteral("Se&lect Code"));
     Frame1 = new ui::SSFrame(QStringLiteral("Frame1"), QString(), this);
     Option1[0] = new QRadioButton(QStringLiteral("&Deposit"), Frame1);
@@ -220,19 +225,16 @@ void frmChqUP::createControls() {
     main->addWidget(Panel3D2);
     main->addWidget(lblCodeMsg);
 
-    for (QWidget* w : {static_cast<QWidget*>(txtDate), static_cast<QWidget*>(txtChqNo),
-                       static_cast<QWidget*>(txtParticulars), static_cast<QWidget*>(txtTransCode),
-                       static_cast<QWidget*>(Option1[0]), static_cast<QWidget*>(Option1[1]),
-                       static_cast<QWidget*>(txtAmount), static_cast<QWidget*>(cmdSeleCodes),
-                       static_cast<QWidget*>(cmdUpdateSave)})
+    // The fields in the order a cheque is read, then the buttons. Backspace does what the Zero
+    // button does, so the button stays out of the way of Tab.
+    cmdZeroChqno->setFocusPolicy(Qt::NoFocus);
+    const QList<QWidget*> chain = {txtDate,    txtChqNo,   txtParticulars, txtTransCode,  cmdSeleCodes,
+                                   Option1[0], Option1[1], txtAmount,      cmdUpdateSave, cmdUpdateCancel,
+                                   cmdExit,    cmdBudget,  cmdCalendar,    cmdAbacon};
+    for (qsizetype i = 0; i + 1 < chain.size(); ++i)
+        setTabOrder(chain[i], chain[i + 1]);
+    for (QWidget* w : chain)
         w->installEventFilter(this);
-    setTabOrder(txtDate, txtChqNo);
-    setTabOrder(txtChqNo, txtParticulars);
-    setTabOrder(txtParticulars, txtTransCode);
-    setTabOrder(txtTransCode, Option1[0]);
-    setTabOrder(Option1[0], Option1[1]);
-    setTabOrder(Option1[1], txtAmount);
-    setTabOrder(txtAmount, cmdUpdateSave);
 
     connect(cmdZeroChqno, &ui::SSCommand::clicked, this, &frmChqUP::cmdZeroChqno_Click);
     connect(cmdSeleCodes, &ui::SSCommand::clicked, this, &frmChqUP::txtTransCode_Escape);
@@ -322,7 +324,20 @@ void frmChqUP::showGuidance(std::string_view text) {
 
 bool frmChqUP::eventFilter(QObject* watched, QEvent* event) {
     auto* widget = qobject_cast<QWidget*>(watched);
+    const auto isOption = [this](QObject* o) {
+        return o == Option1[0] || o == Option1[1];
+    };
     if (event->type() == QEvent::FocusIn) {
+        // Tab enters the options at the chosen one and leaves them as a whole, as on Windows;
+        // the arrow keys move between them.
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if (isOption(watched) && (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)) {
+            QRadioButton* other = watched == Option1[0] ? Option1[1] : Option1[0];
+            if (other->isChecked()) {
+                other->setFocus(reason);
+                return false;
+            }
+        }
         fieldGotFocus(widget);
     } else if (event->type() == QEvent::FocusOut) {
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
@@ -332,7 +347,10 @@ bool frmChqUP::eventFilter(QObject* watched, QEvent* event) {
                 // Checked once the focus has settled, so that Cancel and Exit can still be reached.
                 QTimer::singleShot(0, this, [this] {
                     QWidget* now = QApplication::focusWidget();
-                    if (isVisible() && now != cmdUpdateCancel && now != cmdExit && now != txtDate)
+                    // Save checks the date itself (one message, not two); the calendar is
+                    // where a date is fetched from.
+                    if (isVisible() && now != txtDate && now != cmdUpdateSave && now != cmdUpdateCancel &&
+                        now != cmdExit && now != cmdCalendar)
                         txtDate_LostFocus();
                 });
             } else if (watched == txtChqNo) {
@@ -347,17 +365,41 @@ bool frmChqUP::eventFilter(QObject* watched, QEvent* event) {
             txtTransCode_Escape();
             return true;
         }
+        if (isOption(watched) && (key == Qt::Key_Tab || key == Qt::Key_Backtab)) {
+            (key == Qt::Key_Tab ? static_cast<QWidget*>(txtAmount) : cmdSeleCodes)
+                ->setFocus(key == Qt::Key_Tab ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
         if (watched == txtChqNo && key == Qt::Key_Backspace) {
             cmdZeroChqno_Click();
             return true;
         }
-        // Enter in a box moves on like Tab, as keyboard users of the register expect.
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && qobject_cast<QLineEdit*>(widget)) {
-            focusNextChild();
-            return true;
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            // Enter presses a focused button; in a box or on the options it moves on like Tab,
+            // as keyboard users of the register expect.
+            if (auto* pressed = qobject_cast<ui::SSCommand*>(widget)) {
+                pressed->click();
+                return true;
+            }
+            if (isOption(watched)) {
+                txtAmount->setFocus(Qt::TabFocusReason);
+                return true;
+            }
+            if (qobject_cast<QLineEdit*>(widget)) {
+                focusNextChild();
+                return true;
+            }
         }
     }
     return QDialog::eventFilter(watched, event);
+}
+
+void frmChqUP::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        cmdUpdateCancel_Click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void frmChqUP::fieldGotFocus(QWidget* field) {
@@ -426,6 +468,7 @@ void frmChqUP::txtAmount_LostFocus() {
 
 void frmChqUP::cmdZeroChqno_Click() {
     txtChqNo->setText(qs(chequeNumberText(0)));
+    txtChqNo->setFocus();
     txtChqNo->selectAll();
 }
 
@@ -569,8 +612,11 @@ void frmChqUP::cmdUpdateSave_Click() {
             return;
         }
     }
-    if (store)
-        store(*item);
+    if (store && !store(*item)) {
+        txtAmount->setFocus();
+        txtAmount->selectAll();
+        return;
+    }
     ++stored_;
     if (balance)
         showBalance(balance());

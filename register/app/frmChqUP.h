@@ -44,8 +44,9 @@ public:
     // Items stored since the window opened (new entry keeps storing until Exit).
     int storedCount() const { return stored_; }
 
-    // Receives each item Save accepts.
-    std::function<void(const Item&)> store;
+    // Receives each item Save accepts; false when the register refused it (the receiver has
+    // told the user why), which keeps the entry in the fields.
+    std::function<bool(const Item&)> store;
     // The register's running balance after a store.
     std::function<runtime::Currency()> balance;
     // The code selection of the budget/code file; nullopt when the user picks nothing.
@@ -108,6 +109,8 @@ public slots:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Escape is the Cancel button's key, so new entry still asks before the window goes.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void createControls();

@@ -1,5 +1,6 @@
 #include "register/core/AutoDuplicate.h"
 
+#include "register/core/RegisterOps.h"
 #include "runtime/Format.h"
 
 #include <cmath>
@@ -76,11 +77,29 @@ ProcessResult copyIntoRegister(ChequeBook& book, const Item& autoDup, int year, 
 
 } // namespace
 
-ProcessResult processAutoDup(ChequeBook& book, std::size_t index, runtime::OleDate today) {
+namespace {
+
+// A due item of a new month whose day is still to come: last month's, never processed.
+bool dueFromLastMonth(const Item& autoDup, const AutoDupCheck& check) {
+    return autoDup.status == status::kAutoDue && check.newMonth && autoDupDay(autoDup) > check.today;
+}
+
+} // namespace
+
+ProcessResult processAutoDup(ChequeBook& book, std::size_t index, runtime::OleDate today,
+                             const AutoDupCheck* check) {
     Item& autoDup = book.autoDupItems.at(index);
     if (autoDup.status == status::kAutoProcessed)
         return ProcessResult::AlreadyProcessed;
+    if (!amountsFit(book, autoDup.amount))
+        return ProcessResult::TooLarge;
     const runtime::CivilDate now = runtime::civilFromOle(today);
+    if (check && dueFromLastMonth(autoDup, *check)) {
+        const ProcessResult result = copyIntoRegister(book, autoDup, now.month == 1 ? now.year - 1 : now.year,
+                                                      now.month == 1 ? 12 : now.month - 1, today);
+        autoDup.status = status::kAutoWaiting;
+        return result;
+    }
     const ProcessResult result = copyIntoRegister(book, autoDup, now.year, now.month, today);
     autoDup.status = status::kAutoProcessed;
     return result;
@@ -95,7 +114,11 @@ std::vector<ProcessResult> processAllDue(ChequeBook& book, const AutoDupCheck& c
     for (Item& autoDup : book.autoDupItems) {
         if (autoDup.status != status::kAutoDue)
             continue;
-        if (check.newMonth && autoDupDay(autoDup) > check.today) {
+        if (!amountsFit(book, autoDup.amount)) {
+            results.push_back(ProcessResult::TooLarge); // stays due, for the frame
+            continue;
+        }
+        if (dueFromLastMonth(autoDup, check)) {
             results.push_back(copyIntoRegister(book, autoDup, previousYear, previousMonth, today));
             autoDup.status = status::kAutoWaiting;
         } else {

@@ -41,11 +41,14 @@ enum class ProcessResult {
     Processed,
     ProcessedOnToday, // the day does not exist this month: dated today instead
     AlreadyProcessed, // status "P": nothing done
+    TooLarge,         // the register's amounts would leave the currency range: nothing done
 };
 
 // Copies auto-duplicate item `index` into the register for today's month (not re-sorted) and
-// marks it processed.
-ProcessResult processAutoDup(ChequeBook& book, std::size_t index, runtime::OleDate today);
+// marks it processed. Given the check that made it due, an item still due from the previous
+// month is treated as ALL treats it: dated in that month and left waiting for this month's day.
+ProcessResult processAutoDup(ChequeBook& book, std::size_t index, runtime::OleDate today,
+                             const AutoDupCheck* check = nullptr);
 
 // ALL of the processing offer: every due item is copied (not re-sorted). In a new month an item
 // whose day lies after today's belongs to the previous month: it is dated there and waits again.

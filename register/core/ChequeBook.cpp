@@ -1,5 +1,7 @@
 #include "register/core/ChequeBook.h"
 
+#include "runtime/Cp1252.h"
+
 #include <algorithm>
 
 namespace ledger {
@@ -17,6 +19,30 @@ bool passwordTooLong(std::string_view utf8) {
     return textLength(utf8) > kPasswordWidth;
 }
 
+namespace {
+
+// Every character has a Windows-1252 form (none turns into "?" on the way to the file).
+bool storableText(std::string_view utf8) {
+    return runtime::cp1252ToUtf8(runtime::utf8ToCp1252(utf8)) == utf8;
+}
+
+} // namespace
+
+std::string_view passwordEntryProblem(std::string_view utf8) {
+    if (passwordTooLong(utf8)) {
+        return kPasswordTooLongMessage;
+    }
+    if (trimRight(utf8).empty()) {
+        return {};
+    }
+    const bool controls =
+        std::any_of(utf8.begin(), utf8.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; });
+    if (controls || !storableText(utf8) || fitText(utf8, kPasswordWidth) == kNoPassword) {
+        return kPasswordUnusableMessage;
+    }
+    return {};
+}
+
 std::string storedPassword(std::string_view entry) {
     if (trimRight(entry).empty()) {
         return std::string(kNoPassword);
@@ -24,8 +50,16 @@ std::string storedPassword(std::string_view entry) {
     return fitText(entry, kPasswordWidth);
 }
 
+bool passwordMatches(std::string_view stored, std::string_view entry) {
+    if (stored == kNoPassword) {
+        return true;
+    }
+    return !passwordTooLong(entry) && storableText(entry) &&
+           fitText(entry, kPasswordWidth) == fitText(stored, kPasswordWidth);
+}
+
 bool passwordMatches(const ChequeBook& book, std::string_view entry) {
-    return !book.hasPassword() || fitText(entry, kPasswordWidth) == fitText(book.password, kPasswordWidth);
+    return passwordMatches(book.password, entry);
 }
 
 Item openingBalanceItem(runtime::OleDate today, runtime::Currency startingBalance) {

@@ -54,13 +54,24 @@ inline constexpr std::string_view kTitleTooLongMessage =
 inline constexpr std::string_view kPasswordTooLongMessage =
     "The maximum length of a Password is FOUR characters!";
 inline constexpr std::string_view kPasswordInvalidMessage = "PassWord entered is not VALID!";
+// A password the file cannot keep as typed: the no-password marker itself (the book would silently
+// have none) or characters without a Windows-1252 form (they would all be stored as "?").
+inline constexpr std::string_view kPasswordUnusableMessage =
+    "This PassWord cannot be used. Please choose another!";
 
 bool titleTooLong(std::string_view utf8);    // more than 25 characters
 bool passwordTooLong(std::string_view utf8); // more than 4 characters
+// The message refusing a new password entry, or an empty view when the entry can be stored: more
+// than 4 characters gives kPasswordTooLongMessage, the marker or an unstorable character
+// kPasswordUnusableMessage. An empty entry is fine (it means no password).
+std::string_view passwordEntryProblem(std::string_view utf8);
 // The 4-character form a password entry is stored in; an empty entry means no password (the
 // marker). Entries of more than four characters are the caller's to refuse first.
 std::string storedPassword(std::string_view entry);
-// Whether the entry opens the cheque book (compared in the stored 4-character form).
+// Whether the entry opens a cheque book whose stored password is `stored` (4 characters). The entry
+// is compared in the stored 4-character form, so trailing blanks do not count; an entry longer than
+// 4 characters or holding characters the file cannot hold never matches.
+bool passwordMatches(std::string_view stored, std::string_view entry);
 bool passwordMatches(const ChequeBook& book, std::string_view entry);
 
 // --- The opening-balance item of a new cheque book ---------------------------------------------

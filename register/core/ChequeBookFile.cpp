@@ -183,7 +183,7 @@ ReadResult damaged(std::size_t recordNumber, std::string_view problem) {
 } // namespace
 
 bool BookFileContents::passwordMatches(std::string_view entry) const {
-    return !hasPassword() || fitText(entry, kPasswordWidth) == password;
+    return ledger::passwordMatches(password, entry);
 }
 
 ReadResult decodeChequeBook(std::string_view bytes) {
@@ -233,9 +233,13 @@ ReadResult decodeChequeBook(std::string_view bytes) {
     } else {
         book.earlierRelease = true;
         // Files of earlier releases may have no link record at all; a last record that reads as
-        // an item is kept rather than lost.
+        // an item dated within the register's range is kept rather than lost. (An old link record
+        // of blanks behind the format number 1 would otherwise read as a deposit of billions dated
+        // 1899.)
         const Kind kind = kindOf(link.charAt(kStatusAt));
-        if (kind != Kind::Unknown && itemProblem(link, kind) == nullptr) {
+        const double date = link.dateAt(kDateAt);
+        const bool inRange = date >= runtime::kRegisterMinDate && date < runtime::kRegisterMaxDate + 1;
+        if (kind != Kind::Unknown && itemProblem(link, kind) == nullptr && inRange) {
             itemRecords = count - 1;
         }
     }

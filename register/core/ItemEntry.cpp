@@ -1,8 +1,10 @@
 #include "register/core/ItemEntry.h"
 
+#include "runtime/Cp1252.h"
 #include "runtime/Format.h"
 
 #include <cstdint>
+#include <limits>
 
 namespace ledger {
 
@@ -12,12 +14,24 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+// Blanks and line breaks around a typed or pasted value: a value copied from elsewhere often
+// brings them along.
 std::string_view trimBlanks(std::string_view text) {
-    while (!text.empty() && text.front() == ' ')
+    const auto isSpace = [](char c) {
+        return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+    };
+    while (!text.empty() && isSpace(text.front()))
         text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ')
+    while (!text.empty() && isSpace(text.back()))
         text.remove_suffix(1);
     return text;
+}
+
+// Ten-thousandths rounded half away from zero to whole cents, without leaving the 64-bit range.
+std::int64_t roundedCents(std::int64_t ticks) {
+    const std::int64_t cents = ticks / 100;
+    const std::int64_t rest = ticks % 100;
+    return rest >= 50 ? cents + 1 : rest <= -50 ? cents - 1 : cents;
 }
 
 } // namespace
@@ -43,7 +57,7 @@ std::string_view entryCaption(EntryMode mode) {
 }
 
 std::optional<runtime::OleDate> parseEntryDate(std::string_view text) {
-    const std::optional<runtime::OleDate> date = runtime::parseTypedDate(text);
+    const std::optional<runtime::OleDate> date = runtime::parseTypedDate(trimBlanks(text));
     if (!date || *date < runtime::kRegisterMinDate || *date > runtime::kRegisterMaxDate)
         return std::nullopt;
     return date;
@@ -131,22 +145,47 @@ std::optional<runtime::Currency> parseEntryAmount(std::string_view text) {
     const std::optional<runtime::Currency> amount = runtime::Currency::parse(text);
     if (!amount)
         return std::nullopt;
-    // What the box shows is what is kept: round half away from zero to whole cents.
-    const std::int64_t ticks = amount->ticks();
-    const std::int64_t cents = (ticks + 50) / 100;
+    // What the box shows is what is kept: round half away from zero to whole cents. The largest
+    // amounts have no whole cent above them in range and keep their last digits.
+    const std::int64_t cents = roundedCents(amount->ticks());
+    if (cents > std::numeric_limits<std::int64_t>::max() / 100)
+        return amount;
     return runtime::Currency::fromTicks(cents * 100);
 }
 
 std::string entryAmountText(runtime::Currency amount) {
-    std::int64_t ticks = amount.ticks();
+    const std::int64_t ticks = amount.ticks();
     const bool negative = ticks < 0;
-    if (negative)
-        ticks = -ticks;
-    const std::int64_t cents = (ticks + 50) / 100;
+    // Magnitudes in unsigned arithmetic: the most negative amount has no positive twin.
+    const std::uint64_t magnitude =
+        negative ? 0 - static_cast<std::uint64_t>(ticks) : static_cast<std::uint64_t>(ticks);
+    const std::uint64_t cents = magnitude / 100 + (magnitude % 100 >= 50 ? 1 : 0);
     std::string fraction = std::to_string(cents % 100);
     if (fraction.size() < 2)
         fraction.insert(0, 1, '0');
     return (negative ? "-" : "") + std::to_string(cents / 100) + "." + fraction;
+}
+
+std::optional<std::string> filterEntryText(std::string_view utf8) {
+    std::string oneLine;
+    oneLine.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const auto c = static_cast<unsigned char>(utf8[i]);
+        if (c == '\r' || c == '\n') {
+            if (i == 0 || (utf8[i - 1] != '\r' && utf8[i - 1] != '\n'))
+                oneLine += ' ';
+        } else if (c < 0x20 || c == 0x7F) {
+            oneLine += ' ';
+        } else if (c == 0xC2 && i + 1 < utf8.size() &&
+                   (static_cast<unsigned char>(utf8[i + 1]) & 0xE0) == 0x80) {
+            oneLine += ' '; // a C1 control character (U+0080 to U+009F)
+            ++i;
+        } else {
+            oneLine += utf8[i];
+        }
+    }
+    // Through the file's code page and back: what cannot be stored turns into "?" here.
+    return runtime::cp1252ToUtf8(runtime::utf8ToCp1252(oneLine));
 }
 
 char statusAfterChange(char oldStatus, bool deposit) {

@@ -46,6 +46,12 @@ std::optional<runtime::Currency> parseEntryAmount(std::string_view text);
 // Two decimals, no grouping, so that the text reads back as the same amount.
 std::string entryAmountText(runtime::Currency amount);
 
+// Particulars and codes as typed or pasted: line breaks (a run of CR and LF counts as one) and
+// other control characters become blanks, since a tab would split the register line into the
+// wrong columns; a character the cheque-book file cannot hold (no Windows-1252 form) shows as
+// "?" at once, as it will be stored. Never refuses.
+std::optional<std::string> filterEntryText(std::string_view utf8);
+
 // The status a changed item keeps: a cleared item stays cleared, with the letter of its
 // (possibly changed) deposit flag.
 char statusAfterChange(char oldStatus, bool deposit);
@@ -70,5 +76,7 @@ inline constexpr std::string_view kZeroAmountQuestion =
     "Zero amount entered!\nYes to return to Amount entry box.\nNo to Save.";
 inline constexpr std::string_view kContinueNewEntries = "Continue with New Entries?";
 inline constexpr std::string_view kNoBudgetInformation = "No Budget Information Available!";
+// The register's amounts must add up within the currency range (about 922 trillion).
+inline constexpr std::string_view kAmountTooLarge = "Amount too large for the register's balance!";
 
 } // namespace ledger

@@ -1,5 +1,7 @@
 #include "register/core/RecentFiles.h"
 
+#include "runtime/Cp1252.h"
+
 #include <algorithm>
 
 namespace ledger {
@@ -17,7 +19,9 @@ bool RecentFiles::anyShown() const {
 }
 
 void RecentFiles::add(std::string_view path) {
-    if (path.empty() || path == kNone) {
+    // The settings file holds Windows-1252 text: a path with other characters would come back as
+    // "?" and name no file, so it stays off the list rather than become an entry that cannot open.
+    if (path.empty() || path == kNone || runtime::cp1252ToUtf8(runtime::utf8ToCp1252(path)) != path) {
         return;
     }
     // The slot that goes: the path's own place when it is listed already, else the oldest.

@@ -24,7 +24,8 @@ public:
     bool anyShown() const;
 
     // A newly opened file goes to the top; the others move down, a repeat of the same path
-    // is dropped, and the oldest falls off the end.
+    // is dropped, and the oldest falls off the end. A path the settings file cannot hold as
+    // Windows-1252 text is not listed.
     void add(std::string_view path);
 
     // The settings key of entry n: the number with one leading blank (" 0" .. " 3").

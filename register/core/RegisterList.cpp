@@ -117,9 +117,14 @@ template <class Key> void shellSortPairs(std::vector<std::pair<Key, std::uint32_
     }
     while (h > 0) {
         for (std::int64_t i = h; i <= count - 1; ++i) {
-            for (std::int64_t j = i; j >= h && a[j].first < a[j - h].first; j -= h) {
-                std::swap(a[j], a[j - h]);
+            // The exchanges of the classic loop, done as one shift: the moving entry is held
+            // aside and written once where the exchanges would leave it.
+            const std::pair<Key, std::uint32_t> moving = a[i];
+            std::int64_t j = i;
+            for (; j >= h && moving.first < a[j - h].first; j -= h) {
+                a[j] = a[j - h];
             }
+            a[j] = moving;
         }
         h = (h - 1) / 2;
     }

@@ -1,6 +1,8 @@
 #include "register/core/RegisterOps.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <limits>
 
 namespace ledger {
 
@@ -48,6 +50,41 @@ void eraseSelected(std::vector<Item>& items, const std::vector<int>& selected) {
         ++to;
     }
     items.erase(items.begin() + static_cast<std::ptrdiff_t>(to), items.end());
+}
+
+bool amountsFit(const ChequeBook& book, runtime::Currency added, runtime::Currency removed) {
+    const auto magnitude = [](runtime::Currency c) {
+        const std::int64_t t = c.ticks();
+        return t < 0 ? 0 - static_cast<std::uint64_t>(t) : static_cast<std::uint64_t>(t);
+    };
+    // What may be added up: the range, plus what goes away. Checked before each addition, so the
+    // unsigned sum never wraps.
+    const std::uint64_t limit =
+        static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max()) + magnitude(removed);
+    std::uint64_t total = 0;
+    const auto add = [&](runtime::Currency amount) {
+        const std::uint64_t m = magnitude(amount);
+        if (m > limit - total)
+            return false;
+        total += m;
+        return true;
+    };
+    if (!add(added))
+        return false;
+    for (const std::vector<Item>* table : {&book.items, &book.autoDupItems, &book.itemsOutsideView}) {
+        for (const Item& item : *table) {
+            if (!add(item.amount))
+                return false;
+        }
+    }
+    return true;
+}
+
+int lineAfterDelete(const std::vector<int>& deleted, std::size_t remaining) {
+    if (remaining == 0)
+        return -1;
+    const int first = deleted.empty() ? 0 : *std::min_element(deleted.begin(), deleted.end());
+    return std::min(std::max(first, 0), static_cast<int>(remaining) - 1);
 }
 
 std::string copiedText(const std::vector<std::string>& lines) {

@@ -3,7 +3,7 @@
 // Operations on the register as a whole: search, cleared marks and deleting a selection. Each
 // is linear in the number of items plus the number of selected lines.
 
-#include "register/core/Item.h"
+#include "register/core/ChequeBook.h"
 
 #include <cstddef>
 #include <optional>
@@ -31,6 +31,15 @@ std::string withStatusLetter(std::string_view line, char statusLetter);
 
 // Removes the items at the given ascending, distinct indices in one pass.
 void eraseSelected(std::vector<Item>& items, const std::vector<int>& selected);
+
+// Whether the cheque book can take `added` more in amounts (after giving up `removed`): every
+// balance and budget sum stays within the currency range as long as all amounts of the register
+// and of the auto-duplicate items add up within it. Linear in the number of items.
+bool amountsFit(const ChequeBook& book, runtime::Currency added, runtime::Currency removed = {});
+
+// The line to make current after deleting: where the first deleted line was, or the last line
+// when the deleted ones were at the end; -1 for an emptied register.
+int lineAfterDelete(const std::vector<int>& deleted, std::size_t remaining);
 
 // What Copy puts on the clipboard: each line followed by a carriage return.
 std::string copiedText(const std::vector<std::string>& lines);

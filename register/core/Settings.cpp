@@ -49,10 +49,11 @@ std::string trimTrailingBlanks(std::string text) {
 Settings readSettings(const SettingsStore& store, const Settings& defaults) {
     Settings s = defaults;
     // A size that is not a positive number (a damaged entry reads as 0) would shrink the window
-    // to nothing; the built-in size stands in for it.
+    // to nothing, and an absurd one would ask for a window no screen holds; the built-in size
+    // stands in for either.
     const auto size = [&store](std::string_view key, int builtIn) {
         const int value = store.getInt(key, builtIn);
-        return value > 0 ? value : builtIn;
+        return value > 0 && value <= kMaxSizeTwips ? value : builtIn;
     };
     s.formHeight = size("FormHeight", defaults.formHeight);
     s.formWidth = size("FormWidth", defaults.formWidth);
@@ -65,7 +66,7 @@ Settings readSettings(const SettingsStore& store, const Settings& defaults) {
     }
     // Absent, the list keeps its built-in size, which is not a whole number of points.
     const int fontSize = store.getInt("FontSize", INT_MIN);
-    if (fontSize > 0) {
+    if (fontSize > 0 && fontSize <= kMaxFontSize) {
         s.fontSize = fontSize;
     }
     s.fontBold = store.getInt("FontBold", defaults.fontBold ? -1 : 0) != 0;

@@ -27,6 +27,11 @@ public:
     virtual bool writeString(std::string_view key, std::string_view value) = 0;
 };
 
+// Largest window or list size (twips, 8000 pixels) and list font size (points) read from the file;
+// anything beyond is a damaged entry and the built-in value is kept.
+inline constexpr int kMaxSizeTwips = 120000;
+inline constexpr int kMaxFontSize = 200;
+
 // The settings of the register. The defaults are the built-in values a missing file falls back to;
 // the window may replace the sizes and colours with its own built-in ones before reading.
 struct Settings {

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include <string>
 #include <vector>
 
@@ -112,6 +114,22 @@ TEST(LedgerAutoDup, WaitingItemOfLastMonthIsEnteredThereAndWaitsAgain) {
     EXPECT_EQ(ledger::checkAutoDuplicates(book, 28).due, 1);
 }
 
+TEST(LedgerAutoDup, ProcessingOneByOneEntersLastMonthsItemAsAllDoes) {
+    ChequeBook book;
+    book.lastAutoDupDay = 30;
+    book.autoDupItems = {standing(28, "Insurance"), standing(1, "Rent", 'P')};
+    const ledger::AutoDupCheck check = ledger::checkAutoDuplicates(book, 2);
+    const runtime::OleDate today = runtime::oleFromCivil(2027, 1, 2);
+    EXPECT_EQ(ledger::processAutoDup(book, 0, today, &check), ProcessResult::Processed);
+    EXPECT_EQ(ledger::processAutoDup(book, 1, today, &check), ProcessResult::Processed);
+    EXPECT_EQ(entered(book), (std::vector<std::string>{"12/28/2026 Insurance", "01/01/2027 Rent"}));
+    EXPECT_EQ(statuses(book), "AP");
+    // Without the check (a waiting item processed by hand) the current month is used.
+    EXPECT_EQ(ledger::processAutoDup(book, 0, today), ProcessResult::Processed);
+    EXPECT_EQ(entered(book).back(), "01/28/2027 Insurance");
+    EXPECT_EQ(statuses(book), "PP");
+}
+
 struct CheckCase {
     const char* name;
     int lastDay;
@@ -150,5 +168,69 @@ INSTANTIATE_TEST_SUITE_P(
                     CheckCase{"NewMonthNothingDue", 25, 2, "PPP", true, 0, "AAA", "AAA"},
                     CheckCase{"FirstCheckEver", 0, 31, "AAA", false, 3, "TTT", "TTT"}),
     [](const auto& row) { return std::string(row.param.name); });
+
+} // namespace
+
+namespace {
+
+struct MonthEndCase {
+    const char* name;
+    int year;
+    int month;
+    int day;
+    const char* entered; // the register date; today's (the 10th) when the day does not exist
+    bool assumed;        // "Invalid Date - Current date assumed"
+};
+
+class LedgerAutoDupMonthEnd : public testing::TestWithParam<MonthEndCase> {};
+
+TEST_P(LedgerAutoDupMonthEnd, ShortMonthsAndFebruary) {
+    const MonthEndCase& c = GetParam();
+    ChequeBook book;
+    book.autoDupItems = {standing(c.day, "Standing")};
+    const ProcessResult result = ledger::processAutoDup(book, 0, runtime::oleFromCivil(c.year, c.month, 10));
+    EXPECT_EQ(result, c.assumed ? ProcessResult::ProcessedOnToday : ProcessResult::Processed);
+    ASSERT_EQ(book.items.size(), 1u);
+    EXPECT_EQ(runtime::formatDate(book.items[0].date, "mm/dd/yyyy"), c.entered);
+    EXPECT_EQ(book.items[0].status, ' ');
+    EXPECT_EQ(book.autoDupItems[0].status, 'P');
+    // A second time in the same period changes nothing.
+    EXPECT_EQ(ledger::processAutoDup(book, 0, runtime::oleFromCivil(c.year, c.month, 11)),
+              ProcessResult::AlreadyProcessed);
+    EXPECT_EQ(book.items.size(), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, LedgerAutoDupMonthEnd,
+    testing::Values(MonthEndCase{"Day31InApril", 2027, 4, 31, "04/10/2027", true},
+                    MonthEndCase{"Day31InJune", 2027, 6, 31, "06/10/2027", true},
+                    MonthEndCase{"Day31InSeptember", 2027, 9, 31, "09/10/2027", true},
+                    MonthEndCase{"Day31InNovember", 2027, 11, 31, "11/10/2027", true},
+                    MonthEndCase{"Day30InNovember", 2027, 11, 30, "11/30/2027", false},
+                    MonthEndCase{"Day31InDecember", 2027, 12, 31, "12/31/2027", false},
+                    MonthEndCase{"Day28InCommonFebruary", 2027, 2, 28, "02/28/2027", false},
+                    MonthEndCase{"Day29InCommonFebruary", 2027, 2, 29, "02/28/2027", false},
+                    MonthEndCase{"Day30InCommonFebruary", 2027, 2, 30, "02/28/2027", false},
+                    MonthEndCase{"Day31InCommonFebruary", 2027, 2, 31, "02/28/2027", false},
+                    MonthEndCase{"Day29InLeapFebruary", 2028, 2, 29, "02/28/2028", false},
+                    MonthEndCase{"Day30InLeapFebruary", 2028, 2, 30, "02/28/2028", false},
+                    MonthEndCase{"Day31InLeapFebruary", 2028, 2, 31, "02/28/2028", false},
+                    MonthEndCase{"Day31InLastMonthOfRange", 2099, 12, 31, "12/31/2099", false}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST(LedgerAutoDup, AmountsBeyondTheRangeAreNotCopied) {
+    ChequeBook book;
+    book.items = {ledger::makeItem(
+        1, 0, "Huge", Currency::fromTicks(std::numeric_limits<std::int64_t>::max() - 250000), "X")};
+    book.autoDupItems = {standing(5, "Ten dollars"), standing(6, "Also ten")};
+    book.lastAutoDupDay = 1;
+    EXPECT_EQ(ledger::processAutoDup(book, 0, runtime::oleFromCivil(2027, 3, 9)), ProcessResult::TooLarge);
+    EXPECT_EQ(statuses(book), "AA");
+    const ledger::AutoDupCheck check = ledger::checkAutoDuplicates(book, 9);
+    EXPECT_EQ(ledger::processAllDue(book, check, runtime::oleFromCivil(2027, 3, 9)),
+              (std::vector<ProcessResult>{ProcessResult::TooLarge, ProcessResult::TooLarge}));
+    EXPECT_EQ(book.items.size(), 1u);
+    EXPECT_EQ(statuses(book), "TT"); // still due, for the frame
+}
 
 } // namespace

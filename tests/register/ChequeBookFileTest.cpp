@@ -159,26 +159,25 @@ TEST_P(LedgerBookText, ParticularsCrossTheFileBoundary) {
     EXPECT_EQ(ledger::textLength(read.contents.items.at(0).particulars), 25u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, LedgerBookText,
-                         testing::Values(TextCase{"Ascii", "Northline Mobile", "Northline Mobile", "Northline Mobile"},
-                                         TextCase{"AccentIsOneByte", "Caf\xC3\xA9 Ol\xC3\xA9",
-                                                  "Caf\xE9 Ol\xE9", "Caf\xC3\xA9 Ol\xC3\xA9"},
-                                         TextCase{"EuroSignIsByte80",
-                                                  "\xE2\x82\xAC"
-                                                  "5 fee",
-                                                  "\x80"
-                                                  "5 fee",
-                                                  "\xE2\x82\xAC"
-                                                  "5 fee"},
-                                         TextCase{"UnmappableBecomesQuestionMark",
-                                                  "Tea \xE6\x97\xA5\xE6\x9C\xAC", "Tea ??", "Tea ??"},
-                                         TextCase{"ControlCharactersBecomeBlanks", "Rent\tMay\r\n",
-                                                  "Rent May", "Rent May"},
-                                         TextCase{"LongerTextIsCutAt25", "A description that is far too long",
-                                                  "A description that is far", "A description that is far"},
-                                         TextCase{"TwentyFiveAccentsFitExactly", repeat("\xC3\xA9", 25),
-                                                  std::string(25, '\xE9'), repeat("\xC3\xA9", 25)}),
-                         [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Rows, LedgerBookText,
+    testing::Values(
+        TextCase{"Ascii", "Northline Mobile", "Northline Mobile", "Northline Mobile"},
+        TextCase{"AccentIsOneByte", "Caf\xC3\xA9 Ol\xC3\xA9", "Caf\xE9 Ol\xE9", "Caf\xC3\xA9 Ol\xC3\xA9"},
+        TextCase{"EuroSignIsByte80",
+                 "\xE2\x82\xAC"
+                 "5 fee",
+                 "\x80"
+                 "5 fee",
+                 "\xE2\x82\xAC"
+                 "5 fee"},
+        TextCase{"UnmappableBecomesQuestionMark", "Tea \xE6\x97\xA5\xE6\x9C\xAC", "Tea ??", "Tea ??"},
+        TextCase{"ControlCharactersBecomeBlanks", "Rent\tMay\r\n", "Rent May", "Rent May"},
+        TextCase{"LongerTextIsCutAt25", "A description that is far too long", "A description that is far",
+                 "A description that is far"},
+        TextCase{"TwentyFiveAccentsFitExactly", repeat("\xC3\xA9", 25), std::string(25, '\xE9'),
+                 repeat("\xC3\xA9", 25)}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(LedgerBookFile, NulFilledFieldsReadAsBlanks) {
     // Fixed-length fields never assigned hold NULs in files of the original program.
@@ -232,6 +231,9 @@ INSTANTIATE_TEST_SUITE_P(
                     ReleaseCase{"FormatFourBlank", booktest::linkRecord(""), false, "", 1},
                     ReleaseCase{"FormatThree", booktest::linkRecord("lgncodes.csv", 3), true, "", 1},
                     ReleaseCase{"FormatZero", booktest::linkRecord("", 0), true, "", 1},
+                    // Blanks behind 1 or -1 look like a deposit or cheque of 1899: still no item.
+                    ReleaseCase{"FormatOneBlank", booktest::linkRecord("", 1), true, "", 1},
+                    ReleaseCase{"FormatMinusOneBlank", booktest::linkRecord("", -1), true, "", 1},
                     // A file without a link record: its last item is kept, not taken for a link.
                     ReleaseCase{"NoLinkRecordKeepsLastItem",
                                 booktest::itemRecord(-1, kSep1, 7, "Last cheque", 5000, "GIFT", ' '), true,

@@ -85,8 +85,9 @@ TEST(LedgerSettings, StoredValuesAreRead) {
 }
 
 TEST(LedgerSettings, DamagedSizesKeepTheBuiltInSize) {
-    const std::pair<const char*, int> rows[] = {{"abc", 6600}, {"0", 6600}, {"-120", 6600},
-                                                {"", 6600},    {"1", 1},    {"7200twips", 7200}};
+    const std::pair<const char*, int> rows[] = {{"abc", 6600},      {"0", 6600},      {"-120", 6600},
+                                                {"", 6600},         {"1", 1},         {"7200twips", 7200},
+                                                {"120000", 120000}, {"120001", 6600}, {"2147483647", 6600}};
     for (const auto& [text, height] : rows) {
         MemoryStore store;
         store.values = {{"FormHeight", text}, {"FormWidth", text}, {"ListHeight", text}, {"ListWidth", text}};
@@ -95,6 +96,17 @@ TEST(LedgerSettings, DamagedSizesKeepTheBuiltInSize) {
         EXPECT_EQ(s.formWidth, height == 6600 ? ledger::Settings().formWidth : height) << '"' << text << '"';
         EXPECT_EQ(s.listHeight, height == 6600 ? ledger::Settings().listHeight : height)
             << '"' << text << '"';
+    }
+}
+
+TEST(LedgerSettings, DamagedFontSizeKeepsTheBuiltInSize) {
+    const std::pair<const char*, double> rows[] = {{"12", 12},     {"1", 1},       {"200", 200},
+                                                   {"201", 9.75},  {"0", 9.75},    {"-8", 9.75},
+                                                   {"huge", 9.75}, {"99999", 9.75}};
+    for (const auto& [text, size] : rows) {
+        MemoryStore store;
+        store.values = {{"FontSize", text}};
+        EXPECT_DOUBLE_EQ(ledger::readSettings(store).fontSize, size) << '"' << text << '"';
     }
 }
 
@@ -181,6 +193,10 @@ TEST(LedgerRecentFiles, NewestFirstWithoutRepeats) {
         {"ReopenMovesToTop", {"a", "b", "c", "d", "b"}, {"b", "d", "c", "a"}},
         {"ReopenTopChangesNothing", {"a", "b", "b"}, {"b", "a", "none", "none"}},
         {"EmptyPathIgnored", {"a", ""}, {"a", "none", "none", "none"}},
+        {"AccentedPathListed",
+         {"/home/r\xC3\xA9mi/caf\xC3\xA9.lgn"},
+         {"/home/r\xC3\xA9mi/caf\xC3\xA9.lgn", "none", "none", "none"}},
+        {"PathTheSettingsCannotHoldLeftOff", {"a", "/home/\xD0\xBA/b.lgn"}, {"a", "none", "none", "none"}},
     };
     for (const Row& row : rows) {
         ledger::RecentFiles recent;
@@ -269,6 +285,56 @@ TEST(LedgerPasswordAndTitle, LengthRulesCountCharacters) {
     EXPECT_TRUE(ledger::passwordMatches(book, "ab"));
     EXPECT_FALSE(ledger::passwordMatches(book, "abc"));
     EXPECT_FALSE(ledger::passwordMatches(book, ""));
+}
+
+struct PasswordEntryRow {
+    const char* name;
+    std::string entry;
+    std::string_view problem;
+};
+
+class LedgerPasswordEntry : public testing::TestWithParam<PasswordEntryRow> {};
+
+TEST_P(LedgerPasswordEntry, RefusesWhatTheFileCannotKeep) {
+    EXPECT_EQ(ledger::passwordEntryProblem(GetParam().entry), GetParam().problem);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, LedgerPasswordEntry,
+    testing::Values(PasswordEntryRow{"FourLetters", "ab12", {}}, PasswordEntryRow{"Empty", "", {}},
+                    PasswordEntryRow{"Blanks", "   ", {}},
+                    PasswordEntryRow{"FourAccented", "\xC3\xA9\xC3\xA8\xC3\xBC\xC3\xB1", {}},
+                    PasswordEntryRow{"Five", "abcde", ledger::kPasswordTooLongMessage},
+                    PasswordEntryRow{"NoPasswordMarker", "5827", ledger::kPasswordUnusableMessage},
+                    PasswordEntryRow{"MarkerWithBlank", "5827 ", ledger::kPasswordTooLongMessage},
+                    PasswordEntryRow{"Cyrillic", "\xD0\xBF\xD0\xB0\xD1\x80",
+                                     ledger::kPasswordUnusableMessage},
+                    PasswordEntryRow{"Tab", "a\tb", ledger::kPasswordUnusableMessage}),
+    [](const testing::TestParamInfo<PasswordEntryRow>& row) { return std::string(row.param.name); });
+
+TEST(LedgerPasswordAndTitle, OnlyTheStoredPasswordOpensTheBook) {
+    struct Row {
+        const char* stored;
+        std::string entry;
+        bool opens;
+    };
+    const Row rows[] = {
+        {"ab  ", "ab", true},
+        {"ab  ", "ab  ", true},
+        {"ab  ", "abc", false},
+        {"ab  ", "", false},
+        {"abcd", "abcd", true},
+        {"abcd", "abcde", false}, // not cut to fit
+        {"abcd", "ABCD", false},
+        {"????", "\xD0\xBF\xD0\xB0\xD1\x80\xD0\xBE", false},
+        {"????", "????", true},
+        {"5827", "anything", true},
+        {"\xC3\xA9t\xC3\xA9 ", "\xC3\xA9t\xC3\xA9", true},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(ledger::passwordMatches(std::string_view(row.stored), row.entry), row.opens)
+            << row.stored << " / " << row.entry;
+    }
 }
 
 TEST(LedgerBudgetPeriod, ShowingOnlyThePeriodLosesNothingOnSave) {

@@ -9,3 +9,4 @@ int runEntryWindowTest(int argc, char** argv);
 int runRegisterOpsTest(int argc, char** argv);
 int runAutoDupWindowTest(int argc, char** argv);
 int runLookTest(int argc, char** argv);
+int runBadInputTest(int argc, char** argv);

@@ -8,6 +8,8 @@
 
 #include <QtEndian>
 
+#include <limits>
+
 using namespace apptest;
 using runtime::Currency;
 
@@ -65,6 +67,10 @@ private slots:
     void frameRefusals_data();
     void frameRefusals();
     void editRemoveAndClose();
+    void dayOfTheCheck_data();
+    void dayOfTheCheck();
+    void processBeyondTheRegisterRange();
+    void singleThenProcessLastMonths();
 };
 
 void AutoDupWindowTest::offerAfterOpening_data() {
@@ -292,6 +298,86 @@ void AutoDupWindowTest::editRemoveAndClose() {
     QVERIFY(!h.window->SSFrame2->isVisibleTo(h.window.get()));
     QCOMPARE(h.window->windowTitle(), QStringLiteral("Ledgerine 95 <Household>"));
     VERIFY_DIALOGUE(h);
+}
+
+void AutoDupWindowTest::dayOfTheCheck_data() {
+    QTest::addColumn<bool>("standing"); // the book has an auto-duplicate item (day 20, processed)
+    QTest::addColumn<int>("lastDay");
+    QTest::addColumn<int>("today");
+    QTest::addColumn<int>("dayAfter");
+    QTest::addColumn<bool>("changed");
+    QTest::newRow("same day again") << true << 7 << 7 << 7 << false;
+    QTest::newRow("later day, nothing due") << true << 7 << 9 << 9 << true;
+    QTest::newRow("new month, nothing due") << true << 25 << 3 << 1 << true;
+    QTest::newRow("no standing items") << false << 7 << 9 << 9 << false;
+    QTest::newRow("no standing items, new month") << false << 25 << 3 << 1 << false;
+}
+
+void AutoDupWindowTest::dayOfTheCheck() {
+    // The day of the check decides when the next month begins, so a book with standing items
+    // counts as changed when it moves; a book without any is not worth a question.
+    QFETCH(bool, standing);
+    QFETCH(int, lastDay);
+    QFETCH(int, today);
+    QFETCH(int, dayAfter);
+    QFETCH(bool, changed);
+    Harness h;
+    ledger::ChequeBook b = sampleBook();
+    b.lastAutoDupDay = lastDay;
+    if (standing)
+        b.autoDupItems = {::standing(20, "Gym", "GYM", -30, 'P')};
+    openAt(h, b, 2026, 12, today);
+    h.window->mnuFileSelect->trigger();
+    VERIFY_DIALOGUE(h);
+    QCOMPARE(h.book()->lastAutoDupDay, dayAfter);
+    QCOMPARE(h.book()->changed, changed);
+    QCOMPARE(h.lineCount(), 3);
+    // Closing asks about abandoning changes only when there are some.
+    h.prompter.expectMsgBox("Close File", "Check Book File Currently Open. Save It?", kYesNoQ, ui::vbNo)
+        .expectMsgBox("Close File", "Close without saving?", kYesNoQ, ui::vbYes);
+    if (changed)
+        h.prompter.expectMsgBox("Close File", "Changes Made to Ledgerine, Abandon Them?", kYesNoQ, ui::vbYes);
+    h.window->mnuFileClose->trigger();
+    VERIFY_DIALOGUE(h);
+    QVERIFY(!h.book());
+}
+
+void AutoDupWindowTest::processBeyondTheRegisterRange() {
+    Harness h;
+    ledger::ChequeBook b = sampleBook();
+    b.items.push_back(
+        ledger::makeItem(runtime::oleFromCivil(2026, 11, 5), 0, "Lottery",
+                         Currency::fromTicks(std::numeric_limits<std::int64_t>::max() - 30000000), "WIN"));
+    b.autoDupItems = {standing(20, "Gym", "GYM", -500, 'A')}; // fits once, not twice
+    openAt(h, b, 2026, 12, 7);
+    h.window->mnuFileSelect->trigger();
+    h.window->mnuViewProcess->trigger();
+    h.window->lstDupList->selectOnly(0);
+    h.prompter.expectMsgBox(kApp, "Amount too large for the register's balance!", kOkExcl, ui::vbOK);
+    h.window->cmdAutoDupProcess->click();
+    VERIFY_DIALOGUE(h);
+    QCOMPARE(h.lineCount(), 4);
+    QCOMPARE(statuses(h), QStringLiteral("A"));
+    QCOMPARE(h.book()->changed, false);
+}
+
+void AutoDupWindowTest::singleThenProcessLastMonths() {
+    // SINGLE in a new month, then Process on each line: the same entries ALL would have made.
+    Harness h;
+    openAt(h, bookWithStanding(), 2026, 12, 2);
+    h.prompter.expectModal("frmAutoDup", [](QDialog& d) {
+        static_cast<ledger::frmAutoDup&>(d).Command3D1[1]->click();
+        return 0;
+    });
+    h.window->mnuFileSelect->trigger();
+    for (int line : {0, 1, 2}) {
+        h.window->lstDupList->selectOnly(line);
+        h.window->cmdAutoDupProcess->click();
+    }
+    VERIFY_DIALOGUE(h);
+    QCOMPARE(dates(h).mid(3), (QStringList{"11/05/26 Salary", "11/28/26 Insurance", "12/01/26 Rent"}));
+    QCOMPARE(statuses(h), QStringLiteral("PAA"));
+    QCOMPARE(h.window->lstDupList->List(1).left(1), QStringLiteral("A"));
 }
 
 int runAutoDupWindowTest(int argc, char** argv) {

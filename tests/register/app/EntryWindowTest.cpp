@@ -5,8 +5,11 @@
 #include "register/app/frmChqUP.h"
 
 #include <QApplication>
+#include <QDialog>
+
 #include <QMenu>
 #include <QRadioButton>
+#include <limits>
 
 using namespace apptest;
 using ledger::frmChqUP;
@@ -85,6 +88,13 @@ private slots:
     void farDateKeptThroughTwoDigitYear();
     void depositOrWithdrawMustBeChosen();
     void budgetAndCodeWithoutCodeFile();
+    void tabOrder();
+    void escapeAndEnter_data();
+    void escapeAndEnter();
+    void focusAfterRefusal_data();
+    void focusAfterRefusal();
+    void amountBeyondTheRegisterRange();
+    void storedItemBecomesTheSelection();
 };
 
 void EntryWindowTest::startedFrom_data() {
@@ -240,6 +250,8 @@ void EntryWindowTest::leavingTheDateBox_data() {
     QTest::newRow("by Enter") << "" << true;
     QTest::newRow("to Cancel") << "cmdUpdateCancel" << false;
     QTest::newRow("to Exit") << "cmdExit" << false;
+    QTest::newRow("to Save, which checks it itself") << "cmdUpdateSave" << false;
+    QTest::newRow("to the calendar, to fetch a date") << "cmdCalendar" << false;
 }
 
 void EntryWindowTest::leavingTheDateBox() {
@@ -317,6 +329,20 @@ void EntryWindowTest::paste_data() {
                                               << "No. 4711" << int(ui::vbYes) << "4711";
     QTest::newRow("overlong particulars cut") << "txtParticulars" << QString(40, QLatin1Char('x'))
                                               << int(ui::vbYes) << QString(25, QLatin1Char('x'));
+    QTest::newRow("several lines become one") << "txtParticulars"
+                                              << "Rent\r\nMay 2026\n"
+                                              << int(ui::vbYes) << "Rent May 2026 ";
+    QTest::newRow("tab would split the line") << "txtParticulars"
+                                              << "Rent\tMay" << int(ui::vbYes) << "Rent May";
+    QTest::newRow("letters the file cannot hold")
+        << "txtParticulars" << QStringLiteral("\u0141\u00f3d\u017a \u20ac") << int(ui::vbYes)
+        << QStringLiteral("?\u00f3d? \u20ac");
+    QTest::newRow("code on one line") << "txtTransCode"
+                                      << "A\nB" << int(ui::vbYes) << "A B";
+    QTest::newRow("amount over several lines") << "txtAmount"
+                                               << "12\n.5" << int(ui::vbYes) << "12.5";
+    QTest::newRow("eleven-digit amount refused") << "txtAmount"
+                                                 << "12345678901" << int(ui::vbYes) << "";
     QTest::newRow("no field selected") << "txtAmount"
                                        << "12.00" << int(ui::vbNo) << "";
 }
@@ -715,6 +741,177 @@ void EntryWindowTest::budgetAndCodeWithoutCodeFile() {
     w.txtChqNo->setText(QStringLiteral("55"));
     w.cmdZeroChqno->click();
     QCOMPARE(w.txtChqNo->text(), QStringLiteral("00000"));
+}
+
+namespace {
+
+// An entry window shown and active, so that keys and focus behave as for a user.
+void showActive(QDialog& w) {
+    w.show();
+    QApplication::setActiveWindow(&w);
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+}
+
+} // namespace
+
+void EntryWindowTest::tabOrder() {
+    ScriptedPrompter prompter;
+    ui::MemoryClipboard board;
+    frmChqUP w(ledger::EntryMode::Change, prompter, board);
+    w.setItem(sampleBook().items[1]);
+    showActive(w);
+    w.txtDate->setFocus();
+    QStringList seen{QApplication::focusWidget()->objectName()};
+    for (int i = 0; i < 13; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        seen << QApplication::focusWidget()->objectName();
+    }
+    QVERIFY2(prompter.clean(), qPrintable(prompter.report()));
+    // The fields as a cheque reads, the chosen option only, then the buttons.
+    QCOMPARE(seen, (QStringList{"txtDate", "txtChqNo", "txtParticulars", "txtTransCode", "cmdSeleCodes",
+                                "Option1(1)", "txtAmount", "cmdUpdateSave", "cmdUpdateCancel", "cmdExit",
+                                "cmdBudget", "cmdCalendar", "cmdAbacon", "txtDate"}));
+}
+
+void EntryWindowTest::escapeAndEnter_data() {
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("asked"); // "Continue with New Entries?", answered No
+    QTest::addColumn<bool>("open");
+    QTest::addColumn<int>("items"); // in the register afterwards
+    const int n = int(ledger::EntryMode::NewEntry), c = int(ledger::EntryMode::Change);
+    QTest::newRow("escape in a new entry asks first")
+        << n << "txtParticulars" << int(Qt::Key_Escape) << true << false << 3;
+    QTest::newRow("escape in a change closes")
+        << c << "txtAmount" << int(Qt::Key_Escape) << false << false << 3;
+    QTest::newRow("escape in the code box selects codes")
+        << n << "txtTransCode" << int(Qt::Key_Escape) << false << true << 3;
+    QTest::newRow("enter on Save saves") << n << "cmdUpdateSave" << int(Qt::Key_Return) << false << true << 4;
+    QTest::newRow("enter on Exit leaves") << n << "cmdExit" << int(Qt::Key_Enter) << false << false << 3;
+    QTest::newRow("enter on an option moves on")
+        << n << "Option1(0)" << int(Qt::Key_Return) << false << true << 3;
+}
+
+void EntryWindowTest::escapeAndEnter() {
+    QFETCH(int, mode);
+    QFETCH(QString, field);
+    QFETCH(int, key);
+    QFETCH(bool, asked);
+    QFETCH(bool, open);
+    QFETCH(int, items);
+    Harness h;
+    openSample(h);
+    h.window->lstChqList->selectOnly(1);
+    bool stillOpen = false;
+    QString focus;
+    h.prompter.expectModal("frmChqUP", [&](QDialog& d) {
+        auto& w = static_cast<frmChqUP&>(d);
+        showActive(w);
+        if (w.mode() == ledger::EntryMode::NewEntry)
+            fill(w, "12/01/26", "", "Typed", "", true, "5");
+        auto* target = w.findChild<QWidget*>(field);
+        target->setFocus();
+        QTest::keyClick(target, Qt::Key(key));
+        QTest::qWait(0);
+        stillOpen = w.isVisible();
+        focus = QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+        return 0;
+    });
+    if (asked)
+        h.prompter.expectMsgBox("Ledgerine 95 - New Entry", "Continue with New Entries?", kYesNoQ, ui::vbNo);
+    (mode == int(ledger::EntryMode::NewEntry) ? h.window->cmdNewItem : h.window->cmdChange)->click();
+    VERIFY_DIALOGUE(h);
+    QCOMPARE(stillOpen, open);
+    QCOMPARE(h.lineCount(), items);
+    if (field == QLatin1String("txtTransCode"))
+        QCOMPARE(focus, field);
+    if (field == QLatin1String("Option1(0)"))
+        QCOMPARE(focus, QStringLiteral("txtAmount"));
+}
+
+void EntryWindowTest::focusAfterRefusal_data() {
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<bool>("option");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("focus");
+    QTest::newRow("bad date, told once") << "13/45/26" << true << "Incorrect Date"
+                                         << "txtDate";
+    QTest::newRow("no option chosen")
+        << "12/01/26" << false << "Click Deposit button for deposit, Withdraw for a Check or Cash"
+        << "Option1(0)";
+}
+
+void EntryWindowTest::focusAfterRefusal() {
+    QFETCH(QString, date);
+    QFETCH(bool, option);
+    QFETCH(QString, message);
+    QFETCH(QString, focus);
+    ScriptedPrompter prompter;
+    ui::MemoryClipboard board;
+    frmChqUP w(ledger::EntryMode::NewEntry, prompter, board);
+    int stored = 0;
+    w.store = [&stored](const ledger::Item&) {
+        ++stored;
+        return true;
+    };
+    showActive(w);
+    w.txtAmount->setText(QStringLiteral("5"));
+    if (option)
+        w.Option1[1]->setChecked(true);
+    w.txtDate->setFocus();
+    QTest::keyClicks(w.txtDate, date);
+    prompter.expectMsgBox(kInputError, message, kOkExcl, ui::vbOK);
+    // The mouse takes the focus to Save before the click: the date is still checked only once.
+    QTest::mouseClick(w.cmdUpdateSave, Qt::LeftButton);
+    QTest::qWait(0);
+    QVERIFY2(prompter.clean(), qPrintable(prompter.report()));
+    QCOMPARE(QApplication::focusWidget()->objectName(), focus);
+    QCOMPARE(stored, 0);
+}
+
+void EntryWindowTest::amountBeyondTheRegisterRange() {
+    Harness h;
+    ledger::ChequeBook b = sampleBook();
+    b.items.push_back(ledger::makeItem(
+        runtime::oleFromCivil(2026, 11, 5), 0, "Lottery",
+        runtime::Currency::fromTicks(std::numeric_limits<std::int64_t>::max() - 30000000), "WIN"));
+    openSample(h, b);
+    QString focus;
+    bool stillOpen = false;
+    h.prompter.expectModal("frmChqUP", [&](QDialog& d) {
+        auto& w = static_cast<frmChqUP&>(d);
+        fill(w, "12/01/26", "", "One too many", "", true, "9999999999.99");
+        w.cmdUpdateSave->click();
+        stillOpen = w.isVisible();
+        focus = w.focusWidget() ? w.focusWidget()->objectName() : QString();
+        return 0;
+    });
+    h.prompter.expectMsgBox(kInputError, "Amount too large for the register's balance!", kOkExcl, ui::vbOK);
+    h.window->cmdNewItem->click();
+    VERIFY_DIALOGUE(h);
+    QVERIFY(stillOpen);
+    QCOMPARE(focus, QStringLiteral("txtAmount"));
+    QCOMPARE(h.lineCount(), 4);
+    QCOMPARE(h.book()->changed, false);
+}
+
+void EntryWindowTest::storedItemBecomesTheSelection() {
+    Harness h;
+    openSample(h);
+    h.window->lstChqList->selectOnly(2);
+    h.prompter.expectModal("frmChqUP", [](QDialog& d) {
+        auto& w = static_cast<frmChqUP&>(d);
+        w.txtDate->setText(QStringLiteral("10/02/26")); // moves before the rent cheque
+        w.txtDate_LostFocus();
+        w.cmdUpdateSave->click();
+        return 0;
+    });
+    h.window->cmdChange->click();
+    VERIFY_DIALOGUE(h);
+    QCOMPARE(h.window->lstChqList->field(1, 4).trimmed(), QStringLiteral("Payroll"));
+    QCOMPARE(h.window->lstChqList->selectedLines(), std::vector<int>{1});
+    QCOMPARE(h.window->lstChqList->ListIndex(), 1);
 }
 
 int runEntryWindowTest(int argc, char** argv) {

@@ -44,10 +44,12 @@ QStringList iniLines(const Harness& h) {
 }
 
 const QStringList kFileDependent = {
-    "mnuFileClose", "mnuFileSave",    "mnuSaveAs",      "mnuSaveText",   "mnuPrint",         "mnuNewTransaction",
-    "mnuChangeTrans", "mnuDeleteTransaction", "mnuDefined", "mnuCleared", "mnuCopy",      "mnuSearch",
-    "mnuSort",       "mnuSelect",      "mnuReconcile",   "mnuChangeTitle", "mnuPassWord",     "mnuAddAutoDup",
-    "mnuViewProcess", "mnuFinancial",  "mnuBudgetSummary", "mnuIncomeStmt"};
+    "mnuFileClose",     "mnuFileSave",       "mnuSaveAs",      "mnuSaveText",
+    "mnuPrint",         "mnuNewTransaction", "mnuChangeTrans", "mnuDeleteTransaction",
+    "mnuDefined",       "mnuCleared",        "mnuCopy",        "mnuSearch",
+    "mnuSort",          "mnuSelect",         "mnuReconcile",   "mnuChangeTitle",
+    "mnuPassWord",      "mnuAddAutoDup",     "mnuViewProcess", "mnuFinancial",
+    "mnuBudgetSummary", "mnuIncomeStmt"};
 
 } // namespace
 
@@ -159,8 +161,8 @@ void MainWindowTest::menuItems_data() {
         {"mnuCloseAuto", "Close", none, 301, true},
     };
     for (const Row& r : rows)
-        QTest::newRow(r.name) << QString::fromLatin1(r.name) << QString::fromLatin1(r.caption) << r.shortcut << r.help
-                              << r.enabled;
+        QTest::newRow(r.name) << QString::fromLatin1(r.name) << QString::fromLatin1(r.caption) << r.shortcut
+                              << r.help << r.enabled;
 }
 
 void MainWindowTest::menuItems() {
@@ -216,17 +218,19 @@ void MainWindowTest::hints_data() {
     QTest::addColumn<QString>("withoutBook");
     QTest::addColumn<QString>("withBook");
     const QString off = QStringLiteral(" Inactive ");
-    const char* always[][2] = {{"Command3D2", " Open a File "},       {"Command3D3", " Save open file "},
-                               {"Command3D5", " Exit Ledgerine "},    {"Command3D1", " Run Abacon "},
-                               {"UpPointer", " Move to First Item "}, {"DownPointer", " Move to Last Item "},
-                               {"ctlCleared", " Toggle Item Cleared "}, {"Command3D4", " Run Daily Calendar "}};
+    const char* always[][2] = {
+        {"Command3D2", " Open a File "},         {"Command3D3", " Save open file "},
+        {"Command3D5", " Exit Ledgerine "},      {"Command3D1", " Run Abacon "},
+        {"UpPointer", " Move to First Item "},   {"DownPointer", " Move to Last Item "},
+        {"ctlCleared", " Toggle Item Cleared "}, {"Command3D4", " Run Daily Calendar "}};
     for (const auto& r : always)
         QTest::newRow(r[0]) << r[0] << r[1] << r[1];
-    const char* needsBook[][2] = {{"cmdDelete", " Delete Items "},         {"cmdSelect", " Code Selection "},
-                                  {"cmdNewItem", " Add New Items "},       {"cmdSortDates", " Sort on Dates "},
-                                  {"cmdSortCodes", " Sort on Codes "},     {"cmdPrint", " Print Ledgerine "},
-                                  {"cmdDefined", " Duplicate an Item "},   {"cmdChange", " Change Item Contents "},
-                                  {"cmdSearch", " Search on Particulars "}, {"cmdReconcile", " Reconcile Ledgerine "}};
+    const char* needsBook[][2] = {
+        {"cmdDelete", " Delete Items "},          {"cmdSelect", " Code Selection "},
+        {"cmdNewItem", " Add New Items "},        {"cmdSortDates", " Sort on Dates "},
+        {"cmdSortCodes", " Sort on Codes "},      {"cmdPrint", " Print Ledgerine "},
+        {"cmdDefined", " Duplicate an Item "},    {"cmdChange", " Change Item Contents "},
+        {"cmdSearch", " Search on Particulars "}, {"cmdReconcile", " Reconcile Ledgerine "}};
     for (const auto& r : needsBook)
         QTest::newRow(r[0]) << r[0] << off << r[1];
 }
@@ -282,7 +286,8 @@ void MainWindowTest::promptPanelClick_data() {
     QTest::addColumn<QByteArray>("ini");
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("opens");
-    QTest::newRow("no recent file invites creating") << QByteArray() << "Click HERE to create a new Ledgerine!" << false;
+    QTest::newRow("no recent file invites creating")
+        << QByteArray() << "Click HERE to create a new Ledgerine!" << false;
     QTest::newRow("a recent file invites opening")
         << QByteArray("[Ledgrn]\n0=/somewhere/a.lgn\n") << "Click HERE to open a Ledgerine!" << true;
 }
@@ -320,9 +325,10 @@ void MainWindowTest::defaultsWithoutSettingsFile() {
 }
 
 void MainWindowTest::settingsReadAtStart() {
-    Harness h(QByteArray("[Ledgrn]\nFormHeight=9000\nFormWidth=14100\nMessages=0\nFontName=Arial\nFontSize=12\n"
-                         "FontBold=0\nFontItalic=-1\nTextColor=255\nBackColor=65280\n"
-                         "0=/a/b.lgn\n1=none\n2=/c&d.lgn\n3=none\n"));
+    Harness h(
+        QByteArray("[Ledgrn]\nFormHeight=9000\nFormWidth=14100\nMessages=0\nFontName=Arial\nFontSize=12\n"
+                   "FontBold=0\nFontItalic=-1\nTextColor=255\nBackColor=65280\n"
+                   "0=/a/b.lgn\n1=none\n2=/c&d.lgn\n3=none\n"));
     QCOMPARE(h.window->size(), QSize(940, 600));
     QCOMPARE(h.window->mnuShowMsg->text(), QStringLiteral("Show &Messages"));
     QCOMPARE(h.window->lstDupList->fontName(), QStringLiteral("Arial"));
@@ -362,10 +368,11 @@ void MainWindowTest::exitWritesSettingsInOrder() {
 
     const QString listHeight = QString::number(h.window->lstChqList->height() * 15);
     const QString listWidth = QString::number(h.window->lstChqList->width() * 15);
-    QCOMPARE(iniLines(h), (QStringList{"[Ledgrn]", "Messages=0", "FormHeight=8100", "FormWidth=13500",
-                                       "ListHeight=" + listHeight, "ListWidth=" + listWidth, "TextColor=12582912",
-                                       "BackColor=16777152", "FontName=Courier New", "FontSize=10", "FontBold=-1",
-                                       "FontItalic=0", "0=" + h.path("a.lgn"), "1=none", "2=none", "3=none"}));
+    QCOMPARE(iniLines(h),
+             (QStringList{"[Ledgrn]", "Messages=0", "FormHeight=8100", "FormWidth=13500",
+                          "ListHeight=" + listHeight, "ListWidth=" + listWidth, "TextColor=12582912",
+                          "BackColor=16777152", "FontName=Courier New", "FontSize=10", "FontBold=-1",
+                          "FontItalic=0", "0=" + h.path("a.lgn"), "1=none", "2=none", "3=none"}));
     // The list took part in the layout, so its size is real.
     QVERIFY(h.window->lstChqList->height() > 100);
 

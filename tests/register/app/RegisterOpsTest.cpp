@@ -79,6 +79,8 @@ private slots:
     void search();
     void firstAndLast();
     void negativeBalanceInParentheses();
+    void lineAfterDelete_data();
+    void lineAfterDelete();
 };
 
 void RegisterOpsTest::guard_data() {
@@ -289,8 +291,10 @@ void RegisterOpsTest::deleteCancel() {
     select(h, {}); // the user may still change the selection
     h.prompter.expectMsgBox(kApp, "No Items selected to delete!", kOkExcl, ui::vbOK);
     h.window->picChkmark->click();
+    select(h, {1, 2});
     h.window->cmdDelCancel->click();
     VERIFY_DIALOGUE(h);
+    QCOMPARE(h.window->lstChqList->selectedLines(), (std::vector<int>{1, 2})); // nothing lost but the frame
     QVERIFY(!h.window->SSFrame1->isVisibleTo(h.window.get()));
     QCOMPARE(h.window->windowTitle(), QStringLiteral("Ledgerine 95 <Household>"));
     QCOMPARE(lines(h), kSampleLines);
@@ -384,6 +388,51 @@ void RegisterOpsTest::negativeBalanceInParentheses() {
     QCOMPARE(h.line(0),
              QStringLiteral(" \t1\t11/02/26\t00007\tOverdrawn                \t\t12.50\tFEE \t(12.50)"));
     QCOMPARE(h.window->lblBalance->text(), QStringLiteral("($12.50)"));
+}
+
+void RegisterOpsTest::lineAfterDelete_data() {
+    QTest::addColumn<QList<int>>("selected");
+    QTest::addColumn<int>("current"); // ListIndex afterwards
+    QTest::addColumn<QString>("count");
+    QTest::addColumn<QString>("balance");
+    QTest::newRow("the last line") << QList<int>{2} << 1 << "2 "
+                                   << "$50.00";
+    QTest::newRow("the middle line") << QList<int>{1} << 1 << "2 "
+                                     << "$1,700.25";
+    QTest::newRow("every line") << QList<int>{0, 1, 2} << -1 << "0 "
+                                << "$0.00";
+}
+
+void RegisterOpsTest::lineAfterDelete() {
+    QFETCH(QList<int>, selected);
+    QFETCH(int, current);
+    QFETCH(QString, count);
+    QFETCH(QString, balance);
+    Harness h;
+    open(h);
+    select(h, selected);
+    h.window->cmdDelete->click();
+    h.prompter
+        .expectMsgBox(kApp, "Save backup Ledgerine file before deleteing selected item(s)?", kYesNoQ,
+                      ui::vbNo)
+        .expectMsgBox(kApp, "Deleted items CANNOT be recovered\n         CONTINUE?", kYesNoQ, ui::vbYes);
+    h.window->picChkmark->click();
+    VERIFY_DIALOGUE(h);
+    // The list stays where the user was; nothing is selected that the user did not choose.
+    QCOMPARE(h.window->lstChqList->ListIndex(), current);
+    QCOMPARE(h.window->lstChqList->SelCount(), 0);
+    QCOMPARE(h.window->lblTransNumber->text(), count);
+    QCOMPARE(h.window->lblBalance->text(), balance);
+    // The commands on one item refuse cleanly afterwards.
+    h.prompter.expectMsgBox(current < 0 ? QStringLiteral("Update Item") : kApp,
+                            current < 0 ? QStringLiteral("Please make a transaction selection!")
+                                        : QStringLiteral("No Item Selected!"),
+                            kOkExcl, ui::vbOK);
+    h.window->cmdChange->click();
+    h.window->DownPointer->click();
+    QCOMPARE(h.window->lstChqList->selectedLines(),
+             current < 0 ? std::vector<int>{} : std::vector<int>{h.lineCount() - 1});
+    VERIFY_DIALOGUE(h);
 }
 
 int runRegisterOpsTest(int argc, char** argv) {

@@ -278,18 +278,31 @@ void SaveCloseTest::changeTitle_data() {
     QTest::addColumn<std::optional<QString>>("answer");
     QTest::addColumn<bool>("refused");
     QTest::addColumn<QString>("title");
+    QTest::addColumn<QByteArray>("trailerTitle"); // the title field of the trailer as Save writes it
     const QString t25 = QStringLiteral("Twenty-five characters ok");
-    QTest::newRow("25 characters") << std::optional<QString>(t25) << false << t25;
-    QTest::newRow("26 characters") << std::optional<QString>(t25 + "!") << true
-                                   << QStringLiteral("Household");
-    QTest::newRow("cancelled") << std::optional<QString>() << false << QStringLiteral("Household");
-    QTest::newRow("emptied") << std::optional<QString>(QString()) << false << QStringLiteral("Household");
+    const QString accented25 = QStringLiteral("\u00C9conomies de la Maisonn\u00E9e");
+    const QByteArray household = QByteArray("Household").leftJustified(25, ' ');
+    QTest::newRow("25 characters") << std::optional<QString>(t25) << false << t25 << t25.toLatin1();
+    QTest::newRow("26 characters") << std::optional<QString>(t25 + "!") << true << QStringLiteral("Household")
+                                   << household;
+    QTest::newRow("25 accented characters, one byte each")
+        << std::optional<QString>(accented25) << false << accented25
+        << QByteArray("\xC9"
+                      "conomies de la Maisonn\xE9"
+                      "e");
+    QTest::newRow("26 accented characters") << std::optional<QString>(accented25 + QStringLiteral("\u00E9"))
+                                            << true << QStringLiteral("Household") << household;
+    QTest::newRow("cancelled") << std::optional<QString>() << false << QStringLiteral("Household")
+                               << household;
+    QTest::newRow("emptied") << std::optional<QString>(QString()) << false << QStringLiteral("Household")
+                             << household;
 }
 
 void SaveCloseTest::changeTitle() {
     QFETCH(std::optional<QString>, answer);
     QFETCH(bool, refused);
     QFETCH(QString, title);
+    QFETCH(QByteArray, trailerTitle);
     Harness h;
     openSample(h);
     h.prompter.expectInput("Change Title", "Enter Cheque Book Title", answer);
@@ -301,6 +314,8 @@ void SaveCloseTest::changeTitle() {
     QCOMPARE(QString::fromStdString(h.book()->title), title);
     QCOMPARE(h.window->windowTitle(), "Ledgerine 95 <" + title + ">");
     QCOMPARE(h.book()->changed, title != QStringLiteral("Household"));
+    const QByteArray bytes = QByteArray::fromStdString(ledger::encodeChequeBook(*h.book(), ""));
+    QCOMPARE(bytes.right(50).mid(12, 25), trailerTitle);
 }
 
 void SaveCloseTest::changePassword_data() {
@@ -318,6 +333,12 @@ void SaveCloseTest::changePassword_data() {
     QTest::newRow("five characters refused") << "pw" << false << "abcde" << std::optional<QString>()
                                              << "The maximum length of a Password is FOUR characters!"
                                              << "pw  ";
+    const QString unusable = QStringLiteral("This PassWord cannot be used. Please choose another!");
+    QTest::newRow("the no-password marker refused")
+        << "pw" << false << "5827" << std::optional<QString>() << unusable << "pw  ";
+    QTest::newRow("characters the file cannot hold refused")
+        << "pw" << false << QStringLiteral("\u043F\u0430\u0440") << std::optional<QString>() << unusable
+        << "pw  ";
     QTest::newRow("mismatch keeps the old one")
         << "pw" << false << "ab12" << std::optional<QString>("ab21") << notVerified << "pw  ";
     QTest::newRow("empty entry removes it")
@@ -342,7 +363,11 @@ void SaveCloseTest::changePassword() {
             QTest::keyClick(f.Text1, Qt::Key_Return);
         else
             f.Command3D2->click();
-        QTest::keyClicks(f.Text1, typed);
+        // Key clicks carry Latin-1 only; other characters arrive as typed text.
+        if (typed.toLatin1() == typed.toUtf8())
+            QTest::keyClicks(f.Text1, typed);
+        else
+            QTest::sendKeyEvent(QTest::KeyAction::Click, f.Text1, Qt::Key_unknown, typed, Qt::NoModifier);
         f.Command3D1->click();
         return int(QDialog::Rejected);
     });

@@ -6,8 +6,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false); // the exit tests close windows one by one
     int failures = 0;
-    for (auto run : {runMainWindowTest, runNewAndOpenTest, runSaveCloseTest, runListCommandTest,
-                     runEntryWindowTest, runRegisterOpsTest, runAutoDupWindowTest, runLookTest})
+    for (auto run :
+         {runMainWindowTest, runNewAndOpenTest, runSaveCloseTest, runListCommandTest, runEntryWindowTest,
+          runRegisterOpsTest, runAutoDupWindowTest, runBadInputTest, runLookTest})
         failures += run(argc, argv);
     return failures == 0 ? 0 : 1;
 }

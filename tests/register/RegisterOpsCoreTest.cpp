@@ -1,0 +1,128 @@
+// Operations on the register as a whole: the Shell sort's order, the room left for amounts and
+// where the list stands after a delete.
+#include "register/core/RegisterList.h"
+#include "register/core/RegisterOps.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <random>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using runtime::Currency;
+
+// The register's sort exactly as it has always been written: whole records exchanged one step
+// at a time. The sort in use moves positions instead and must leave every record, equal keys
+// included, where this one does.
+void exchangingShellSort(std::vector<ledger::Item>& a, bool onCodes) {
+    const auto less = [onCodes](const ledger::Item& x, const ledger::Item& y) {
+        return onCodes ? x.code < y.code : x.date < y.date;
+    };
+    const auto count = static_cast<long>(a.size());
+    long h = 1;
+    while (h <= count - 1)
+        h = 2 * h;
+    h = h / 2 - 1;
+    if (count >= 2 && h < 1)
+        h = 1;
+    while (h > 0) {
+        for (long i = h; i <= count - 1; ++i) {
+            for (long j = i; j >= h && less(a[j], a[j - h]); j -= h)
+                std::swap(a[j], a[j - h]);
+        }
+        h = (h - 1) / 2;
+    }
+}
+
+struct SortCase {
+    const char* name;
+    std::size_t count;
+    int distinctKeys; // few keys: many equal ones
+    bool onCodes;
+};
+
+class LedgerShellSortOrder : public testing::TestWithParam<SortCase> {};
+
+TEST_P(LedgerShellSortOrder, EqualKeysEndWhereTheExchangesLeaveThem) {
+    const SortCase& c = GetParam();
+    std::mt19937 random(static_cast<unsigned>(c.count * 31 + c.distinctKeys));
+    std::vector<ledger::Item> items;
+    for (std::size_t i = 0; i < c.count; ++i) {
+        const int key = static_cast<int>(random() % static_cast<unsigned>(c.distinctKeys));
+        const std::string code(1, static_cast<char>('A' + key % 26));
+        items.push_back(ledger::makeItem(30000 + key, 0, std::to_string(i), Currency::fromUnits(1), code));
+    }
+    std::vector<ledger::Item> expected = items;
+    exchangingShellSort(expected, c.onCodes);
+    ledger::shellSort(items, c.onCodes ? ledger::SortOrder::Code : ledger::SortOrder::Date);
+    ASSERT_EQ(items.size(), expected.size());
+    for (std::size_t i = 0; i < items.size(); ++i)
+        ASSERT_EQ(items[i].particulars, expected[i].particulars) << "line " << i;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, LedgerShellSortOrder,
+    testing::Values(SortCase{"Empty", 0, 1, false}, SortCase{"One", 1, 1, false},
+                    SortCase{"TwoEqual", 2, 1, true}, SortCase{"SevenDates", 7, 3, false},
+                    SortCase{"HundredDatesFewKeys", 100, 4, false}, SortCase{"HundredCodes", 100, 5, true},
+                    SortCase{"ThousandDates", 1000, 50, false}, SortCase{"ThousandCodes", 1000, 26, true}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+struct FitCase {
+    const char* name;
+    std::int64_t registerTicks; // one register item
+    std::int64_t autoDupTicks;  // one auto-duplicate item
+    std::int64_t added;
+    std::int64_t removed;
+    bool fits;
+};
+
+class LedgerAmountsFit : public testing::TestWithParam<FitCase> {};
+
+TEST_P(LedgerAmountsFit, EveryBalanceStaysInRange) {
+    const FitCase& c = GetParam();
+    ledger::ChequeBook book;
+    book.items = {ledger::makeItem(1, 0, "a", -Currency::fromTicks(c.registerTicks), "X")};
+    book.autoDupItems = {ledger::makeItem(1, 0, "b", Currency::fromTicks(c.autoDupTicks), "X", 'A')};
+    EXPECT_EQ(ledger::amountsFit(book, Currency::fromTicks(c.added), Currency::fromTicks(c.removed)), c.fits);
+}
+
+constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
+
+INSTANTIATE_TEST_SUITE_P(Rows, LedgerAmountsFit,
+                         testing::Values(FitCase{"Everyday", 5000000, 20000, 10000, 0, true},
+                                         FitCase{"ExactlyTheRange", kMax - 10, 5, 5, 0, true},
+                                         FitCase{"OneTickOver", kMax - 10, 5, 6, 0, false},
+                                         FitCase{"ChangeGivesBackTheOldAmount", kMax - 10, 10, 10, 10, true},
+                                         FitCase{"ChangeToMoreThanGivenBack", kMax - 10, 10, 11, 10, false},
+                                         FitCase{"TwoHugeAmounts", kMax, kMax, 0, 0, false},
+                                         FitCase{"HugeAddedToHuge", kMax, 0, kMax, 0, false}),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+struct AfterDeleteCase {
+    const char* name;
+    std::vector<int> deleted;
+    std::size_t remaining;
+    int current;
+};
+
+class LedgerLineAfterDelete : public testing::TestWithParam<AfterDeleteCase> {};
+
+TEST_P(LedgerLineAfterDelete, WhereTheFirstDeletedLineWas) {
+    const AfterDeleteCase& c = GetParam();
+    EXPECT_EQ(ledger::lineAfterDelete(c.deleted, c.remaining), c.current);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, LedgerLineAfterDelete,
+                         testing::Values(AfterDeleteCase{"Middle", {2, 4}, 5, 2},
+                                         AfterDeleteCase{"LastLine", {6}, 6, 5},
+                                         AfterDeleteCase{"LastTwoLines", {4, 5}, 4, 3},
+                                         AfterDeleteCase{"FirstLine", {0}, 3, 0},
+                                         AfterDeleteCase{"Everything", {0, 1}, 0, -1}),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+} // namespace
