@@ -3,6 +3,7 @@
 #include "register/core/ChequeBookFile.h"
 #include "register/core/DiskError.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <utility>
@@ -19,12 +20,15 @@ void appendTwoDigits(std::string& out, int value) {
 // "###,##0.00" of a magnitude in ten-thousandths, rounded half away from zero to cents.
 void appendAmount(std::string& out, std::uint64_t ticks) {
     const std::uint64_t cents = ticks / 100 + (ticks % 100 >= 50 ? 1 : 0);
-    const std::string whole = std::to_string(cents / 100);
+    char buffer[24];
+    const std::size_t size =
+        static_cast<std::size_t>(std::to_chars(buffer, buffer + sizeof buffer, cents / 100).ptr - buffer);
+    const std::string_view whole(buffer, size);
     const std::size_t first = whole.size() % 3 == 0 ? 3 : whole.size() % 3;
-    out.append(whole, 0, first);
+    out.append(whole.substr(0, first));
     for (std::size_t i = first; i < whole.size(); i += 3) {
         out += ',';
-        out.append(whole, i, 3);
+        out.append(whole.substr(i, 3));
     }
     out += '.';
     appendTwoDigits(out, static_cast<int>(cents % 100));
@@ -53,9 +57,11 @@ void appendChequeNumber(std::string& out, std::int16_t number) {
         out += '-';
         value = -value;
     }
-    const std::string digits = std::to_string(value);
-    out.append(digits.size() < 5 ? 5 - digits.size() : 0, '0');
-    out += digits;
+    char digits[8];
+    const auto size =
+        static_cast<std::size_t>(std::to_chars(digits, digits + sizeof digits, value).ptr - digits);
+    out.append(size < 5 ? 5 - size : 0, '0');
+    out.append(digits, size);
 }
 
 // Everything after the date column, shared by the register and auto-duplicate lines.
@@ -79,7 +85,8 @@ void appendItemFields(std::string& out, const Item& item) {
 void appendLeadingFields(std::string& out, const Item& item, std::size_t index) {
     out += item.status;
     out += '\t';
-    out += std::to_string(index + 1);
+    char number[24];
+    out.append(number, std::to_chars(number, number + sizeof number, index + 1).ptr);
     out += '\t';
 }
 
