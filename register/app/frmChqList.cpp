@@ -2,6 +2,7 @@
 
 #include "register/app/AppSettings.h"
 #include "register/app/ButtonPictures.h"
+#include "register/app/CodeFileSession.h"
 #include "register/app/RegisterCommands.h"
 #include "register/core/RegisterList.h"
 #include "runtime/Clock.h"
@@ -100,6 +101,7 @@ frmChqList::frmChqList(ui::Prompter& prompter, const runtime::Clock& clock, ui::
       store_(settingsStore), settings_(builtInSettings()), session_(prompter, clock, settings_.recentFiles, this) {
     setObjectName(QStringLiteral("frmChqList"));
     session_.setDialogParent(this);
+    codes_ = new CodeFileSession(prompter_, store_, session_, this);
     createControls();
     createMenus();
     connectCommands();
@@ -112,6 +114,7 @@ frmChqList::frmChqList(ui::Prompter& prompter, const runtime::Clock& clock, ui::
     settings_ = readSettings(store_, builtInSettings());
     applySettings();
     updateRecentMenu();
+    codes_->loadAtStart(settings_.codetypes);
     showBookState();
 }
 
@@ -337,6 +340,13 @@ void frmChqList::connectCommands() {
     connect(&session_, &ChequeBookSession::bookReplaced, this, &frmChqList::showBookState);
     connect(&session_, &ChequeBookSession::titleChanged, this, [this] { setWindowTitle(mainCaption(session_.book())); });
     connect(&session_, &ChequeBookSession::recentFilesChanged, this, &frmChqList::updateRecentMenu);
+    connect(&session_, &ChequeBookSession::codeFileLinkFound, codes_, &CodeFileSession::loadLinked);
+    connect(codes_, &CodeFileSession::stateChanged, this,
+            [this] { mnuDefault->setEnabled(codes_->loaded()); });
+    connect(mnuOpenCodes, &QAction::triggered, codes_, &CodeFileSession::openFile);
+    connect(mnuSaveTransCodes, &QAction::triggered, codes_, &CodeFileSession::saveFile);
+    connect(mnuSaveCodeFile, &QAction::triggered, codes_, &CodeFileSession::saveAs);
+    connect(mnuDefault, &QAction::triggered, codes_, &CodeFileSession::setDefault);
 
     connect(mnuFileNew, &QAction::triggered, &session_, &ChequeBookSession::newBook);
     connect(mnuFileSelect, &QAction::triggered, &session_, &ChequeBookSession::openFromDialog);
@@ -487,7 +497,7 @@ void frmChqList::mnuSelectFile_Click(int index) { session_.openRecent(index); }
 bool frmChqList::exitLedgerine() {
     if (!session_.confirmExit())
         return false;
-    // The help viewer and the budget/code file close here once they exist.
+    // The help viewer closes here once it exists.
     Settings current = settings_;
     current.messages = messages_;
     current.formHeight = twipsFromPixels(height());
@@ -496,6 +506,7 @@ bool frmChqList::exitLedgerine() {
     current.listWidth = twipsFromPixels(lstChqList->width());
     for (const std::string& message : writeSettingsAtExit(store_, current))
         prompter_.msgBox(qs(message), ui::vbOKOnly + ui::vbExclamation, QString::fromLatin1(kAppTitle));
+    codes_->saveAtExit(); // a failure has shown its box; the program still ends
     return true;
 }
 

@@ -28,6 +28,8 @@ class Vx3dList;
 
 namespace ledger {
 
+class CodeFileSession;
+
 // The main register window: button bar with hint line, the register list, the status panel with
 // clock, balance and item count, the prompt panel shown while no cheque book is open, and the
 // menus. The file commands' dialogue lives in ChequeBookSession; this class shows its state.
@@ -39,6 +41,8 @@ public:
     ~frmChqList() override;
 
     ChequeBookSession& session() { return session_; }
+    // The budget/code file in use and its table.
+    CodeFileSession& codeFiles() { return *codes_; }
     bool messagesShown() const { return messages_; }
     bool calendarOpen() const { return calendarOpen_; }
     // Rebuilds the register list, balance and item count from the open cheque book.
@@ -212,6 +216,7 @@ private:
     SettingsStore& store_;
     Settings settings_;
     ChequeBookSession session_;
+    CodeFileSession* codes_ = nullptr; // owned by the window
     bool messages_ = true;
     bool calendarOpen_ = false;
     bool promptCreate_ = false; // the prompt panel invites creating rather than opening

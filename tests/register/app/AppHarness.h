@@ -22,6 +22,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -42,19 +43,42 @@ struct Harness {
     std::unique_ptr<ledger::ProfileSettingsStore> store;
     std::unique_ptr<ledger::frmChqList> window;
 
-    // iniText, when given, is the settings file the program finds at start.
-    explicit Harness(const QByteArray& iniText = QByteArray()) {
+    // Runs before the window opens: writes the files the start finds and queues its dialogue.
+    using StartScript = std::function<void(Harness&)>;
+
+    // iniText, when given, is the settings file the program finds at start. The temporary folder
+    // is also the program directory. Without atStart it holds no budget/code file, so the start
+    // shows the "not found in your path" box, which the harness answers and then forgets.
+    explicit Harness(const QByteArray& iniText = QByteArray(), const StartScript& atStart = {}) {
         qputenv("LEDGERINE_WINDIR", dir.path().toLocal8Bit());
+        qputenv("LEDGERINE_PROGDIR", dir.path().toLocal8Bit());
         if (!iniText.isNull())
             writeFile(QStringLiteral("ledgrn95.ini"), iniText);
+        if (atStart)
+            atStart(*this);
+        else
+            expectCodesNotInPath(prompter, QStringLiteral("lgncodes.csv"));
         store = std::make_unique<ledger::ProfileSettingsStore>();
         window = std::make_unique<ledger::frmChqList>(prompter, clock, clipboard, printer, *store);
         window->show();
+        if (!atStart && prompter.clean())
+            prompter.reset();
     }
     ~Harness() {
         // Closing the window would run the exit sequence; a test that wants it calls it itself.
         window.reset();
+        qunsetenv("LEDGERINE_PROGDIR");
         qunsetenv("LEDGERINE_WINDIR");
+    }
+
+    static void expectCodesNotInPath(ScriptedPrompter& p, const QString& name) {
+        p.expectMsgBox(
+            QStringLiteral("Ledgerine 95 File Search"),
+            name + " not found in your path.\nWindows has searched your PATH environment variable for " +
+                name + "\nSo you need to copy " + name +
+                " to a directory included in your PATH\nIf you wish to use this feature while running "
+                "Ledgerine 95!",
+            ui::vbOKOnly + ui::vbExclamation, ui::vbOK);
     }
 
     QString path(const QString& name) const { return dir.filePath(name); }

@@ -10,3 +10,4 @@ int runRegisterOpsTest(int argc, char** argv);
 int runAutoDupWindowTest(int argc, char** argv);
 int runLookTest(int argc, char** argv);
 int runBadInputTest(int argc, char** argv);
+int runCodeFileFlowTest(int argc, char** argv);

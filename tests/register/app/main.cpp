@@ -8,7 +8,7 @@ int main(int argc, char** argv) {
     int failures = 0;
     for (auto run :
          {runMainWindowTest, runNewAndOpenTest, runSaveCloseTest, runListCommandTest, runEntryWindowTest,
-          runRegisterOpsTest, runAutoDupWindowTest, runBadInputTest, runLookTest})
+          runRegisterOpsTest, runAutoDupWindowTest, runBadInputTest, runCodeFileFlowTest, runLookTest})
         failures += run(argc, argv);
     return failures == 0 ? 0 : 1;
 }

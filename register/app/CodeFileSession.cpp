@@ -1,0 +1,170 @@
+#include "register/app/CodeFileSession.h"
+
+#include "register/app/ChequeBookSession.h"
+#include "register/core/Settings.h"
+#include "ui/Prompter.h"
+#include "winapi/Paths.h"
+
+namespace ledger {
+
+namespace {
+
+QString qs(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+std::string utf8(const QString& text) {
+    return text.toUtf8().toStdString();
+}
+
+// The rules write a line break as CR; the boxes show it as a new line.
+QString boxText(std::string_view text) {
+    QString shown = qs(text);
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return shown;
+}
+
+const QString kNoCodeFile = QStringLiteral("No Budget/Code file in use!");
+
+} // namespace
+
+CodeFileSession::CodeFileSession(ui::Prompter& prompter, SettingsStore& settings, ChequeBookSession& books,
+                                 QObject* parent)
+    : QObject(parent), prompter_(prompter), settings_(settings), books_(books) {}
+
+ui::FileDialogOptions CodeFileSession::codeFileDialog(const QString& title) {
+    ui::FileDialogOptions options;
+    options.title = title;
+    options.filter = QStringLiteral("Budget/Code Files (*.csv)|*.csv|All Files (*.*)|*.*");
+    options.filterIndex = 1;
+    options.defaultExt = QStringLiteral("csv");
+    options.createPrompt = true;
+    options.hideReadOnly = true;
+    options.overwritePrompt = true;
+    return options;
+}
+
+void CodeFileSession::show(const CodeFileMessage& message) {
+    if (message.beep)
+        prompter_.beep();
+    prompter_.msgBox(boxText(message.text), message.style, qs(message.title));
+}
+
+void CodeFileSession::tell(const QString& text, int style) {
+    prompter_.msgBox(text, style, QString::fromLatin1(kAppTitle));
+}
+
+void CodeFileSession::loadAtStart(const std::string& codetypes) {
+    // The file named in the settings is the default one.
+    defaultPath_ = qs(codetypes.empty() ? kDefaultCodeFileName : codetypes);
+    load(std::string(), codetypes);
+}
+
+void CodeFileSession::loadLinked(const QString& name) {
+    // Loading replaces the table, so edits not yet written would be lost without a word.
+    offerToSaveChanges();
+    load(utf8(name), std::string());
+}
+
+void CodeFileSession::load(const std::string& activePath, const std::string& codetypes) {
+    CodeFileSource source;
+    source.activePath = activePath;
+    source.codetypesSetting = codetypes;
+    source.findFileInPath = [](std::string_view name) -> std::optional<std::string> {
+        if (auto found = winapi::findFileInPath(name))
+            return found->string();
+        return std::nullopt;
+    };
+    CodeFileLoad result = loadCodeFile(source);
+    // Every box is shown; the answer to "Not Found! Continue?" changes nothing, since the table
+    // stays empty either way.
+    for (const CodeFileMessage& message : result.messages)
+        show(message);
+
+    table_ = std::move(result.table);
+    noCodeFile_ = result.noCodeFile;
+    codesChanged_ = false;
+    activePath_ = qs(result.path);
+    fileTitle_ = qs(result.fileTitle);
+    books_.setCodeFile(loaded() ? activePath_ : QString());
+    emit stateChanged();
+}
+
+bool CodeFileSession::write(const QString& path) {
+    const CodeFileSave result = saveCodeFile(utf8(path), table_, saveFault_);
+    if (!result.ok) {
+        if (result.message)
+            show(*result.message);
+        return false;
+    }
+    codesChanged_ = false;
+    return true;
+}
+
+bool CodeFileSession::saveAtExit() {
+    if (!loaded() || !codesChanged_)
+        return true;
+    return write(activePath_);
+}
+
+void CodeFileSession::offerToSaveChanges() {
+    if (!loaded() || !codesChanged_)
+        return;
+    if (prompter_.msgBox(QStringLiteral("Save current Budget/Code file ") + activePath_,
+                         ui::vbYesNo + ui::vbQuestion, QString::fromLatin1(kAppTitle)) == ui::vbYes)
+        write(activePath_);
+}
+
+void CodeFileSession::openFile() {
+    offerToSaveChanges();
+    const auto choice = prompter_.openFile(codeFileDialog(QStringLiteral("Open Budget/Code File")));
+    if (!choice)
+        return;
+    // The book's reference to its code file changes with it.
+    books_.markChanged();
+    load(utf8(choice->path), std::string());
+}
+
+void CodeFileSession::saveFile() {
+    if (!loaded()) {
+        tell(kNoCodeFile, ui::vbOKOnly + ui::vbCritical);
+        return;
+    }
+    if (prompter_.msgBox(QStringLiteral("Save current Budget/Code file ") + activePath_,
+                         ui::vbYesNo + ui::vbQuestion, QString::fromLatin1(kAppTitle)) == ui::vbYes)
+        write(activePath_);
+}
+
+void CodeFileSession::saveAs() {
+    if (!loaded()) {
+        tell(QStringLiteral("No Budget/Code File available!"), ui::vbOKOnly + ui::vbCritical);
+        return;
+    }
+    const auto choice = prompter_.saveFile(codeFileDialog(QStringLiteral("Budget/Code File - Save As")));
+    if (!choice)
+        return;
+    // The new name is taken only once the file is there, so a failed write leaves the
+    // relationship with the file that exists.
+    if (!write(choice->path))
+        return;
+    activePath_ = choice->path;
+    fileTitle_ = choice->fileTitle;
+    books_.setCodeFile(activePath_);
+}
+
+void CodeFileSession::setDefault() {
+    if (!loaded()) {
+        tell(kNoCodeFile, ui::vbOKOnly + ui::vbCritical);
+        return;
+    }
+    if (prompter_.msgBox(activePath_ + QStringLiteral(" will be saved as the default\nBudget/Code File"),
+                         ui::vbYesNo + ui::vbExclamation, QString::fromLatin1(kAppTitle)) != ui::vbYes)
+        return;
+    if (!settings_.writeString("Codetypes", utf8(activePath_))) {
+        tell(QStringLiteral("Unable to write Budget/Code file name to INI file!"),
+             ui::vbOKOnly + ui::vbCritical);
+        return;
+    }
+    defaultPath_ = activePath_;
+}
+
+} // namespace ledger
