@@ -1,5 +1,6 @@
 #include "register/core/ChequeBookFile.h"
 #include "register/BookBytes.h"
+#include "register/ItemBuilder.h"
 #include "runtime/RuntimeError.h"
 
 #include <gtest/gtest.h>
@@ -21,18 +22,7 @@ constexpr double kAug3 = 46237.0;
 constexpr double kSep1 = 46266.0; // 09/01/2026
 constexpr double kDec31 = 46387.0;
 
-Item item(std::int16_t flag, double date, std::int16_t cheque, std::string_view particulars,
-          std::int64_t ticks, std::string_view code, char status) {
-    Item i;
-    i.depositFlag = flag;
-    i.date = date;
-    i.chequeNumber = cheque;
-    i.particulars = ledger::fitText(particulars, 25);
-    i.amount = Currency::fromTicks(ticks);
-    i.code = ledger::fitText(code, 4);
-    i.status = status;
-    return i;
-}
+using booktest::item;
 
 // One register item of each status, one auto-duplicate item of each status, a budget period,
 // a password and code order.

@@ -1,4 +1,5 @@
 #include "register/core/RegisterList.h"
+#include "register/ItemBuilder.h"
 #include "register/core/ChequeBookFile.h"
 #include "runtime/Format.h"
 
@@ -14,18 +15,7 @@ using ledger::Item;
 using ledger::SortOrder;
 using runtime::Currency;
 
-Item item(std::int16_t flag, double date, std::int16_t cheque, std::string_view particulars,
-          std::int64_t ticks, std::string_view code, char status = ' ') {
-    Item i;
-    i.depositFlag = flag;
-    i.date = date;
-    i.chequeNumber = cheque;
-    i.particulars = ledger::fitText(particulars, 25);
-    i.amount = Currency::fromTicks(ticks);
-    i.code = ledger::fitText(code, 4);
-    i.status = status;
-    return i;
-}
+using booktest::item;
 
 struct LineCase {
     const char* name;
