@@ -26,11 +26,13 @@ run: build
 test: build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2 --timeout 300
 
-bench: deps
+bench:
+	@scripts/install-deps bench
 	@cmake --preset release >/dev/null && cmake --build --preset release
 	@scripts/run-benchmarks build-release
 
-fuzz: deps
+fuzz:
+	@scripts/install-deps fuzz
 	@cmake --preset fuzz >/dev/null && cmake --build --preset fuzz
 
 format:

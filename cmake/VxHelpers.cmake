@@ -15,12 +15,6 @@ if(VX_FUZZ)
   add_compile_options(-fsanitize=fuzzer-no-link,address,undefined)
 endif()
 
-# Adds a folder of the tree when it has been started.
-macro(vx_subdir dir)
-  if(EXISTS ${PROJECT_SOURCE_DIR}/${dir}/CMakeLists.txt)
-    add_subdirectory(${PROJECT_SOURCE_DIR}/${dir})
-  endif()
-endmacro()
 
 # vx_library(NAME [STATIC|SHARED] SOURCES ... DEPS ... ALIAS ns::name)
 function(vx_library name)
