@@ -4,7 +4,7 @@
 //   ledgrn32 --list FILE.lgn [--password PW]
 //                            print the register lines and end, without any window
 #include "register/app/AppSettings.h"
-#include "register/app/ListCommand.h"
+#include "register/cli/ListCommand.h"
 #include "register/app/frmChqList.h"
 #include "register/app/frmStartup.h"
 #include "runtime/Clock.h"
@@ -23,7 +23,7 @@
 int main(int argc, char** argv) {
     if (argc >= 2 && std::string(argv[1]) == "--list") {
         const std::vector<std::string> args(argv + 2, argv + argc);
-        return ledger::runListCommand(args, stdout, stderr, ledger::readPasswordFromTerminal);
+        return ledger::runListCommand("ledgrn32", args, stdout, stderr, ledger::readPasswordFromTerminal);
     }
 
     QApplication app(argc, argv);

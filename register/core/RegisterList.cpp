@@ -246,8 +246,26 @@ std::string sortingProgressText(std::string_view title, SortOrder order) {
            (order == SortOrder::Code ? " on CODE sequence" : " on DATE sequence");
 }
 
-Listing listRegister(const std::string& path,
-                     const std::function<std::optional<std::string>()>& askPassword) {
+bool writeRegisterLines(const std::vector<Item>& items, const TextSink& sink) {
+    constexpr std::size_t kFlushAt = 60 * 1024; // one line is far below the rest of the buffer
+    std::string buffer;
+    buffer.reserve(kFlushAt + 1024);
+    runtime::Currency balance;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        balance += items[i].signedAmount();
+        appendRegisterLine(buffer, items[i], i, balance);
+        buffer += '\n';
+        if (buffer.size() >= kFlushAt) {
+            if (!sink(buffer))
+                return false;
+            buffer.clear();
+        }
+    }
+    return buffer.empty() || sink(buffer);
+}
+
+Listing listRegister(const std::string& path, const std::function<std::optional<std::string>()>& askPassword,
+                     const TextSink& sink) {
     Listing listing;
     ReadResult read = readChequeBookFile(path);
     if (!read.ok()) {
@@ -267,9 +285,9 @@ Listing listRegister(const std::string& path,
         }
     }
     shellSort(contents.items, contents.sortLetter == 'C' ? SortOrder::Code : SortOrder::Date);
-    for (const std::string& line : registerLines(contents.items)) {
-        listing.text += line;
-        listing.text += '\n';
+    if (!writeRegisterLines(contents.items, sink)) {
+        listing.writeFailed = true; // the sink knows why; the caller words it
+        return listing;
     }
     listing.ok = true;
     return listing;

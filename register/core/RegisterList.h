@@ -40,15 +40,22 @@ void sortRegister(ChequeBook& book, SortOrder order);
 // Progress text shown while sorting: "Sorting Cheque Book - <title> on DATE sequence".
 std::string sortingProgressText(std::string_view title, SortOrder order);
 
-// The `--list` command: the register lines of the cheque book at `path`, in its stored sort
-// order, one per line ending in "\n".
+// Receives text in large pieces; returns false when it could not take them (a full disk, a closed pipe).
+using TextSink = std::function<bool(std::string_view)>;
+
+// Writes the register lines, each ending in "\n", through one buffer into the sink: no line and no
+// whole text is kept, so a listing needs memory for its buffer only. False when the sink refused.
+bool writeRegisterLines(const std::vector<Item>& items, const TextSink& sink);
+
+// The `--list` command: the register lines of the cheque book at `path`, in its stored sort order.
 struct Listing {
     bool ok = false;
-    std::string text;                  // the lines, on success
     std::vector<std::string> warnings; // messages met while reading (skipped records)
-    std::string error;                 // the reason, when !ok
+    std::string error;                 // the reason, when !ok and not writeFailed
+    bool writeFailed = false;          // the sink refused the text
 };
 // askPassword is called only for a book with a password; std::nullopt counts as a wrong answer.
-Listing listRegister(const std::string& path, const std::function<std::optional<std::string>()>& askPassword);
+Listing listRegister(const std::string& path, const std::function<std::optional<std::string>()>& askPassword,
+                     const TextSink& sink);
 
 } // namespace ledger
