@@ -12,7 +12,9 @@ if(VX_SANITIZE)
 endif()
 
 if(VX_FUZZ)
+  # Everything is instrumented; programs other than the fuzz targets still link (and run) normally.
   add_compile_options(-fsanitize=fuzzer-no-link,address,undefined)
+  add_link_options(-fsanitize=fuzzer-no-link,address,undefined)
 endif()
 
 
