@@ -88,7 +88,9 @@ struct Profile {
 
 Line parseLine(std::string text) {
     Line line;
-    const std::string_view t = trim(text);
+    // A NUL byte ends the line's meaning, as it ends every string handed to a caller; the bytes are
+    // kept so that rewriting the file changes only what it must.
+    const std::string_view t = trim(std::string_view(text).substr(0, text.find('\0')));
     if (!t.empty() && t.front() == '[') {
         line.kind = Line::Kind::Section;
         std::string_view name = t.substr(1);

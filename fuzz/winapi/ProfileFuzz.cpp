@@ -28,7 +28,9 @@ std::vector<std::string> splitList(const char* list, DWORD size) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const std::string file = "/tmp/vx-profile-fuzz-" + std::to_string(::getpid()) + ".ini";
+    // In memory where there is a memory file system: the write flushes the file to disk each time.
+    static const std::string file = std::string(::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp") +
+                                    "/vx-profile-fuzz-" + std::to_string(::getpid()) + ".ini";
     {
         std::ofstream out(file, std::ios::binary | std::ios::trunc);
         out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
