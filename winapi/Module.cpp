@@ -6,7 +6,9 @@
 #include <link.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
+#include <string>
 #include <filesystem>
 #include <system_error>
 
@@ -39,6 +41,8 @@ HMODULE LoadLibraryA(const char* name) {
 FARPROC GetProcAddress(HMODULE module, const char* procName) {
     if (module == nullptr || procName == nullptr)
         return nullptr;
+    if (const auto ordinal = reinterpret_cast<std::uintptr_t>(procName); ordinal < 0x10000)
+        return dlsym(module, ("VxOrdinal" + std::to_string(ordinal)).c_str());
     return dlsym(module, procName);
 }
 

@@ -111,6 +111,9 @@ bool Calculator::eventFilter(QObject* watched, QEvent* event) {
             copyRegister();
         } else if (key->matches(QKeySequence::Paste)) {
             pasteRegister();
+        } else if (key->key() == Qt::Key_Delete &&
+                   (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            CancelEntry->click();
         } else if (key->key() == Qt::Key_Backspace) {
             engine_.backspace();
             refresh();

@@ -95,6 +95,10 @@ void Calculator::buildKeys(QWidget* central) {
     RestoreMem = key(central, QStringLiteral("RestoreMem"), QStringLiteral("M&+"), fnInk, keyRect(1, 0));
     ClearMem = key(central, QStringLiteral("ClearMem"), QStringLiteral("M&-"), fnInk, keyRect(2, 0));
     CancelEntry = key(central, QStringLiteral("CancelEntry"), QStringLiteral("C&E"), opInk, keyRect(3, 0));
+    // Alt+E belongs to the Edit menu: a key claimed twice does nothing on the first press. C&E
+    // keeps its caption and is the Delete key, as on other desk calculators (the register's event
+    // filter passes Delete on, since a text box keeps Delete for itself).
+    CancelEntry->setShortcut(QKeySequence(Qt::Key_Delete));
     Cancel = key(central, QStringLiteral("Cancel"), QStringLiteral("&C"), opInk, keyRect(4, 0));
 
     static constexpr int kDigitCol[10] = {0, 0, 1, 2, 0, 1, 2, 0, 1, 2};
@@ -135,6 +139,9 @@ void Calculator::buildKeys(QWidget* central) {
     SqRoot = key(central, QStringLiteral("SqRoot"), QStringLiteral("Sq&Rt"), fnInk, keyRect(4, 2));
     Command4 = key(central, QStringLiteral("Command4"), QStringLiteral("1/X"), fnInk, keyRect(4, 3));
     ReverseSign = key(central, QStringLiteral("ReverseSign"), QStringLiteral("+ / -"), fnInk, keyRect(4, 4));
+    // Keys without an access key or a typed character are reached with Tab and pressed with Space.
+    Command4->setFocusPolicy(Qt::TabFocus);
+    ReverseSign->setFocusPolicy(Qt::TabFocus);
 
     auto unary = [this](QPushButton* b, Messages (Engine::*fn)()) {
         connect(b, &QPushButton::clicked, this, [this, fn] {
@@ -181,7 +188,8 @@ void Calculator::buildTape(QWidget* central) {
     // The paper ends level with the fourth key row; the tape buttons line up with the last two.
     List1->setGeometry(kTapeX, kMargin, kTapeW, keyRect(0, 3).bottom() - kMargin + 1);
     List1->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    List1->setFocusPolicy(Qt::NoFocus);
+    // Reached with Tab, so that lines can be selected from the keyboard for the statistics.
+    List1->setFocusPolicy(Qt::TabFocus);
     List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     List1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     QFont tapeFont(QStringLiteral("Courier"));
@@ -208,6 +216,7 @@ void Calculator::buildTape(QWidget* central) {
                          QRect(kTapeX, row5.y(), half, row5.height()));
     Command2 = command3d(central, QStringLiteral("Command2"), QStringLiteral("&Label"),
                          QRect(kTapeX + half + kKeyGap, row5.y(), half, row5.height()));
+    SSCommand3->setFocusPolicy(Qt::TabFocus);
     connect(SSCommand3, &QPushButton::clicked, this, &Calculator::selectAll);
     connect(Command1, &QPushButton::clicked, this, &Calculator::clearTape);
     connect(Command3, &QPushButton::clicked, this, &Calculator::printTape);
@@ -296,6 +305,8 @@ void Calculator::buildPanels(QWidget* central) {
             w = kMargin + stripW - panelStart - kPad - x;
         }
         items[i]->setGeometry(x, 2, w, stripH - 4);
+        // The panels' keys have no access keys: Tab reaches them.
+        items[i]->setFocusPolicy(Qt::TabFocus);
         watchHints(items[i]);
         x += w + kGap;
     }

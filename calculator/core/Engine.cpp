@@ -33,11 +33,17 @@ std::string_view lastEntryName(LastEntry entry) {
     return "NONE";
 }
 
+bool Engine::typingNumber() const {
+    // A recalled or pasted number in short form only looks like typed digits: "1E+20" with a 0
+    // after it would be 1E+200, and without its last digit 1E+2.
+    return last_ == LastEntry::Nums && !isShortForm(display_);
+}
+
 void Engine::digit(int d) {
     if (d < 0 || d > 9) {
         return;
     }
-    if (last_ != LastEntry::Nums) {
+    if (!typingNumber()) {
         display_.clear();
         decimal_ = false;
     }
@@ -48,7 +54,7 @@ void Engine::digit(int d) {
 }
 
 void Engine::decimalPoint() {
-    if (last_ != LastEntry::Nums) {
+    if (!typingNumber()) {
         display_ = "0.";
     } else if (display_.find('.') == std::string::npos && display_.size() < kRegisterWidth) {
         display_ += '.';
@@ -59,6 +65,12 @@ void Engine::decimalPoint() {
 
 void Engine::backspace() {
     if (last_ != LastEntry::Nums || display_.empty()) {
+        return;
+    }
+    if (isShortForm(display_)) {
+        // Taken back as a whole, as it was entered.
+        display_.clear();
+        decimal_ = false;
         return;
     }
     display_.pop_back();
@@ -88,6 +100,12 @@ Messages Engine::operatorKey(int index) {
             entry.resize(static_cast<std::size_t>(kMaxIntegerDigits));
         }
         const double value = numberValue(entry);
+        if (!std::isfinite(value)) {
+            // Taken as the total it would make every later result infinite; refuse the key instead.
+            --count_;
+            out.push_back(noResult());
+            return out;
+        }
         tape_.add(operandLine(registerText(value), symbol));
         if (count_ == 1) {
             accumulator_ = value;
@@ -142,7 +160,7 @@ Messages Engine::operatorKey(int index) {
 }
 
 bool Engine::handlesKey(char key) {
-    return (key >= '0' && key <= '9') || std::string_view("+-Xx*/=%.").find(key) != std::string_view::npos;
+    return (key >= '0' && key <= '9') || std::string_view("+-Xx*/=%^.").find(key) != std::string_view::npos;
 }
 
 Messages Engine::typeKey(char key) {
@@ -168,6 +186,8 @@ Messages Engine::typeKey(char key) {
         return operatorKey(4);
     case '%':
         return operatorKey(5);
+    case '^': // X^Y has no access key of its own
+        return operatorKey(6);
     default:
         return {};
     }
@@ -294,9 +314,10 @@ Messages Engine::paste(std::string_view text) {
     }
     Messages out;
     if (value.size() > kRegisterWidth) {
-        // Cut text would be a different number; the value itself goes in, shorter.
+        // Cut text would be a different number: the limit on entered numbers applies, and a
+        // number within it goes in with fewer decimals.
         out.push_back(tooLarge());
-        value = plainText(numberValue(value));
+        value = shortenedEntry(value);
     }
     display_ = value;
     decimal_ = display_.find('.') != std::string::npos;

@@ -38,10 +38,11 @@ public:
 
     void digit(int d);
     void decimalPoint();
-    // Takes back the last typed character of a number being entered.
+    // Takes back the last typed character of a number being entered; a number in short form is
+    // taken back whole.
     void backspace();
     Messages operatorKey(int index);
-    // A key typed into the register; false from handlesKey means the key is ignored.
+    // A key typed into the register ("^" is X^Y); false from handlesKey means the key is ignored.
     static bool handlesKey(char key);
     Messages typeKey(char key);
 
@@ -66,6 +67,8 @@ public:
     Messages paste(std::string_view text);
 
 private:
+    // True while the register holds a number being typed that digits may extend.
+    bool typingNumber() const;
     double registerValue() const;
     // Shows a value in the register, too long a formatted text in its short plain form.
     void showNumber(double value, Messages& out);

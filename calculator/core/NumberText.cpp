@@ -2,6 +2,7 @@
 
 #include "runtime/Format.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdio>
@@ -123,6 +124,33 @@ int integerDigits(std::string_view text) {
         }
     }
     return count;
+}
+
+bool isShortForm(std::string_view text) {
+    return text.find_first_of("Ee") != std::string_view::npos;
+}
+
+std::string shortenedEntry(std::string_view text) {
+    std::string bare = normalised(text);
+    const double value = numberValue(bare);
+    if (isShortForm(bare)) {
+        // The exponent says how many places the integer part has; spell them out.
+        char buf[400];
+        std::snprintf(buf, sizeof buf, "%.0f", std::trunc(value));
+        bare = buf;
+    }
+    // Leading zeros are no places of the number ("000000000000012345678.5" is 12345678.5).
+    const std::size_t first = std::min(bare.find_first_not_of("+-"), bare.size());
+    std::size_t end = first;
+    while (end + 1 < bare.size() && bare[end] == '0' && isDigit(bare[end + 1])) {
+        ++end;
+    }
+    bare.erase(first, end - first);
+    if (integerDigits(bare) > kMaxIntegerDigits) {
+        bare.resize(static_cast<std::size_t>(kMaxIntegerDigits));
+        return bare;
+    }
+    return plainText(value);
 }
 
 std::string trim(std::string_view text) {

@@ -35,6 +35,16 @@ bool isNumberText(std::string_view text);
 // Digits before the decimal point (or the exponent).
 int integerDigits(std::string_view text);
 
+// True for a number in short form ("1E+20", "1.5E-07"): its digits do not stand in the places they
+// show, so a digit typed onto it or taken from it would change its size, not its last place.
+bool isShortForm(std::string_view text);
+
+// The register text of a pasted number too long for the register. A number with more than 12 digits
+// before the point goes through the limit every entered number goes through (its first 12
+// characters, blanks, separators and leading zeros dropped first); any other keeps its value with
+// fewer decimals.
+std::string shortenedEntry(std::string_view text);
+
 std::string trim(std::string_view text);
 std::string padLeft(std::string_view text, std::size_t width);
 

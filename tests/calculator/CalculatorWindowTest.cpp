@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -120,6 +121,8 @@ private slots:
     void captions();
     void toolbarKeys();
     void keyboard();
+    void accessKeysAreClaimedOnce();
+    void keyboardReachesEveryKey();
 };
 
 void CalculatorWindowTest::typedKeys_data() {
@@ -760,6 +763,85 @@ void CalculatorWindowTest::keyboard() {
     QCOMPARE(rig.printer.pages().first(), rig.tape());
     QTest::keyClick(readout, Qt::Key_F4, Qt::AltModifier);
     QVERIFY(!rig.window.isVisible());
+}
+
+namespace {
+
+// Presses Tab from the focused control until the named one has the focus.
+bool tabTo(const QString& name) {
+    for (int i = 0; i < 40; ++i) {
+        QWidget* focus = QApplication::focusWidget();
+        if (!focus || focus->objectName() == name) {
+            return focus != nullptr;
+        }
+        QTest::keyClick(focus, Qt::Key_Tab);
+    }
+    return false;
+}
+
+} // namespace
+
+// A key claimed twice does nothing on the first press: every Alt key has one owner, Alt+E opens
+// the Edit menu, and C&E is the Delete key.
+void CalculatorWindowTest::accessKeysAreClaimedOnce() {
+    Rig rig;
+    QMap<QString, QStringList> owners;
+    for (QAction* a : rig.window.menuBar()->actions()) {
+        owners[QKeySequence::mnemonic(a->text()).toString()] << a->text();
+    }
+    for (auto* b : rig.window.findChildren<QAbstractButton*>()) {
+        if (!b->shortcut().isEmpty()) {
+            owners[b->shortcut().toString()] << b->objectName();
+        }
+    }
+    for (auto it = owners.cbegin(); it != owners.cend(); ++it) {
+        QVERIFY2(it.value().size() == 1, qPrintable(it.key() + QStringLiteral(": ") + it.value().join(u',')));
+    }
+
+    rig.window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&rig.window));
+    rig.type(QStringLiteral("12+7"));
+    auto* edit = rig.window.findChild<QMenu*>(QStringLiteral("mnuEdit"));
+    QTest::keyClick(rig.readout(), Qt::Key_E, Qt::AltModifier);
+    QTRY_VERIFY(edit->isVisible());
+    QCOMPARE(rig.display(), QStringLiteral("7"));
+    QTest::keyClick(edit, Qt::Key_Escape);
+    QTRY_VERIFY(!edit->isVisible());
+    rig.readout()->setFocus();
+    QTest::keyClick(rig.readout(), Qt::Key_Delete);
+    QCOMPARE(rig.display(), QString());
+    QCOMPARE(lastEntryName(rig.window.engine().lastEntry()), "CE");
+    rig.type(QStringLiteral("3="));
+    QCOMPARE(rig.display(), QStringLiteral("15.00"));
+    QVERIFY2(rig.prompter.clean(), qPrintable(rig.prompter.report()));
+}
+
+// Every key of the face is typed, has an access key or a shortcut, or is reached with Tab (menu
+// items all have access keys); the tape lines and the statistics keys work without a mouse.
+void CalculatorWindowTest::keyboardReachesEveryKey() {
+    Rig rig;
+    for (auto* b : rig.window.centralWidget()->findChildren<QAbstractButton*>()) {
+        const QString caption = b->text() == QLatin1String("X^Y") ? QStringLiteral("^") : b->text();
+        const bool typed = caption.size() == 1 && Engine::handlesKey(caption[0].toLatin1());
+        QVERIFY2(typed || !b->shortcut().isEmpty() || (b->focusPolicy() & Qt::TabFocus),
+                 qPrintable(b->objectName()));
+    }
+
+    rig.window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&rig.window));
+    QVERIFY(rig.trigger(QStringLiteral("mnuStats")));
+    rig.type(QStringLiteral("2+3=4^2="));
+    QVERIFY(tabTo(QStringLiteral("List1")));
+    QTest::keyClick(rig.list(), Qt::Key_Home);
+    QTest::keyClick(rig.list(), Qt::Key_Down, Qt::ShiftModifier);
+    QVERIFY(tabTo(QStringLiteral("SSCommand1")));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QCOMPARE(rig.display(), QStringLiteral("5.00"));
+    QCOMPARE(QApplication::focusWidget(), rig.readout());
+    QVERIFY(tabTo(QStringLiteral("Command4")));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QCOMPARE(rig.display(), QStringLiteral("0.20"));
+    QVERIFY2(rig.prompter.clean(), qPrintable(rig.prompter.report()));
 }
 
 QTEST_MAIN(CalculatorWindowTest)

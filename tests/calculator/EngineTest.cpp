@@ -20,7 +20,7 @@ using abacon::Messages;
 namespace text = abacon::text;
 
 // Drives the engine the way a user does: numbers are typed character by character into the
-// register, "+ - X x * / = %" are typed too, the other tokens are key clicks.
+// register, "+ - X x * / = % ^" are typed too, "P:text" pastes text, the other tokens are key clicks.
 Messages run(Engine& e, const std::string& script) {
     Messages all;
     std::istringstream in(script);
@@ -29,8 +29,8 @@ Messages run(Engine& e, const std::string& script) {
         all.insert(all.end(), m.begin(), m.end());
     };
     while (in >> t) {
-        if (t == "^") {
-            add(e.operatorKey(6));
+        if (t.starts_with("P:")) {
+            add(e.paste(t.substr(2)));
         } else if (t == "CE") {
             e.cancelEntry();
         } else if (t == "C") {
@@ -213,6 +213,42 @@ INSTANTIATE_TEST_SUITE_P(
         FlowCase{"CosineOfZero", "0 Cos", "1", {}, {}}, FlowCase{"TangentOfZero", "0 Tan", "0", {}, {}}),
     [](const testing::TestParamInfo<FlowCase>& row) { return std::string(row.param.name); });
 
+// A number in short form is replaced, never edited; a long paste is cut like a typed number.
+INSTANTIATE_TEST_SUITE_P(
+    ShortFormAndLongPaste, Flow,
+    testing::Values(
+        FlowCase{"DigitsOnRecalledShortResultStartNewNumber",
+                 "10000000000 X 10000000000 = M M+ 000 + 5 =",
+                 "5.00",
+                 {kTooLarge},
+                 {line("10,000,000,000.00", 'X'), line("10,000,000,000.00", '='), dashes(5), right("1E+20"),
+                  "    ", line("0.00", '+'), line("5.00", '='), dashes(4), right("5.00"), "    "}},
+        FlowCase{
+            "BackspaceTakesBackShortFormWhole", "10000000000 X 10000000000 = M M+ BS", "", {kTooLarge}, {}},
+        FlowCase{"DigitOnPastedHugeNumberStartsNewNumber", "P:1E+300 0 + 1 =", "1.00", {}, {}},
+        FlowCase{"DigitOnPastedShortFormStartsNewNumber", "P:1E+5 0", "0", {}, {}},
+        FlowCase{"DecimalPointOnShortFormStartsNewNumber", "P:1E+5 . 5", "0.5", {}, {}},
+        FlowCase{"DigitsStillExtendAPastedPlainNumber", "P:12 3 + 0 =", "123.00", {}, {}},
+        FlowCase{"LongPastedIntegerKeepsFirstTwelveDigits",
+                 "P:12345678901234567890 + 0 =",
+                 "123,456,789,012.00",
+                 {kTooLarge},
+                 {line("123,456,789,012.00", '+'), line("0.00", '='), dashes(18), right("123,456,789,012.00"),
+                  "    "}},
+        FlowCase{"LongPastedShortFormKeepsFirstTwelveDigits",
+                 "P:1.23456789012345678E+19",
+                 "123456789012",
+                 {kTooLarge},
+                 {}},
+        FlowCase{"LongPastedNegativeDropsSeparatorsBeforeTheCut",
+                 "P:(1,234,567,890,123,456.00)",
+                 "-12345678901",
+                 {kTooLarge},
+                 {}},
+        FlowCase{"LeadingZerosOfALongPasteAreNoPlaces", "P:000000000000000000012.5", "12.5", {kTooLarge}, {}},
+        FlowCase{"CaretTypedIsPower", "2^3=", "8.00", {}, {}}),
+    [](const testing::TestParamInfo<FlowCase>& row) { return std::string(row.param.name); });
+
 TEST(EngineState, MovesThroughTheEntryStates) {
     Engine e;
     struct Step {
@@ -293,9 +329,9 @@ TEST(EngineLimits, HugeNumbersGiveMessagesAndLeaveAWorkingCalculator) {
     EXPECT_EQ(abacon::lastEntryName(e.lastEntry()), "EQ");
     EXPECT_EQ(run(e, "C 2 + 3 ="), Messages{});
     EXPECT_EQ(e.display(), "5.00");
-    // A pasted number too long for the register keeps its value, with fewer digits.
+    // A pasted number too long for the register goes through the twelve-digit limit.
     EXPECT_EQ(e.paste("1,234,567,890,123,456,789.78"), Messages{kTooLarge});
-    EXPECT_EQ(e.display(), "1.234567890123E+18");
+    EXPECT_EQ(e.display(), "123456789012");
 }
 
 TEST(NumberText, ReadsRegisterAndTapeTexts) {
