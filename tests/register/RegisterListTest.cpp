@@ -147,15 +147,27 @@ std::string sourceFile(const std::string& relative) {
     return std::string(root ? root : LEDGER_SOURCE_DIR) + "/" + relative;
 }
 
+// The listing's text as the sink received it.
+struct Collected {
+    std::string text;
+    ledger::TextSink sink() {
+        return [this](std::string_view piece) {
+            text += piece;
+            return true;
+        };
+    }
+};
+
 TEST(LedgerListing, SampleBookListsAsCheckedIn) {
-    const ledger::Listing listing =
-        ledger::listRegister(sourceFile("samples/sample.lgn"), [] { return std::optional<std::string>(); });
+    Collected out;
+    const ledger::Listing listing = ledger::listRegister(
+        sourceFile("samples/sample.lgn"), [] { return std::optional<std::string>(); }, out.sink());
     ASSERT_TRUE(listing.ok) << listing.error;
     EXPECT_TRUE(listing.warnings.empty());
     std::ifstream expected(sourceFile("tests/register/sample.list.txt"), std::ios::binary);
     ASSERT_TRUE(expected) << "missing tests/register/sample.list.txt";
     const std::string text{std::istreambuf_iterator<char>(expected), std::istreambuf_iterator<char>()};
-    EXPECT_EQ(listing.text, text);
+    EXPECT_EQ(out.text, text);
 }
 
 TEST(LedgerListing, PasswordIsAskedOnlyWhenThereIsOne) {
@@ -181,28 +193,44 @@ TEST(LedgerListing, PasswordIsAskedOnlyWhenThereIsOne) {
         book.password = row.password;
         ledger::saveChequeBook(path, book, "");
         int asked = 0;
-        const ledger::Listing listing = ledger::listRegister(path, [&] {
-            ++asked;
-            return row.answer;
-        });
+        Collected out;
+        const ledger::Listing listing = ledger::listRegister(
+            path,
+            [&] {
+                ++asked;
+                return row.answer;
+            },
+            out.sink());
         EXPECT_EQ(listing.ok, row.ok) << row.name;
         EXPECT_EQ(asked, row.asked) << row.name;
         if (row.ok) {
             // Listed in the stored order (dates), so the rent of the 1st comes first.
-            EXPECT_EQ(listing.text,
+            EXPECT_EQ(out.text,
                       " \t1\t08/01/26\t00005\tRent                     \t\t3.00\tRENT\t(3.00)\n"
                       "d\t2\t08/06/26\t00000\tPay                      \t1.00\t\tSAL \t(2.00)\n")
                 << row.name;
         } else {
             EXPECT_EQ(listing.error, "PassWord entered is not VALID!") << row.name;
-            EXPECT_TRUE(listing.text.empty());
+            EXPECT_TRUE(out.text.empty());
         }
     }
     std::remove(path.c_str());
 
-    const ledger::Listing missing = ledger::listRegister(path, {});
+    Collected none;
+    const ledger::Listing missing = ledger::listRegister(path, {}, none.sink());
     EXPECT_FALSE(missing.ok);
     EXPECT_EQ(missing.error, "That file cannot be found.");
+}
+
+// Output that cannot be written (a full disk, a closed pipe) is a failure, never a silent short listing.
+TEST(LedgerListing, RefusedOutputIsAFailure) {
+    int pieces = 0;
+    const ledger::Listing listing = ledger::listRegister(
+        sourceFile("samples/sample.lgn"), [] { return std::optional<std::string>(); },
+        [&](std::string_view) { return ++pieces, false; });
+    EXPECT_FALSE(listing.ok);
+    EXPECT_TRUE(listing.writeFailed);
+    EXPECT_EQ(pieces, 1);
 }
 
 } // namespace
