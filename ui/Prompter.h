@@ -88,6 +88,11 @@ public:
     // nullopt when cancelled.
     virtual std::optional<QString> inputBox(const QString& prompt, const QString& title = QString(),
                                             const QString& defaultText = QString()) = 0;
+    // An input box whose answer shows as "*" while it is typed (a password); nullopt when
+    // cancelled. Without a masked box of its own a prompter asks through inputBox.
+    virtual std::optional<QString> passwordBox(const QString& prompt, const QString& title = QString()) {
+        return inputBox(prompt, title);
+    }
     virtual std::optional<FileDialogResult> openFile(const FileDialogOptions& options) = 0;
     virtual std::optional<FileDialogResult> saveFile(const FileDialogOptions& options) = 0;
     virtual std::optional<QColor> chooseColor(const QColor& initial, const QString& title = QString()) = 0;

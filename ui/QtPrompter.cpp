@@ -5,7 +5,9 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
+#include <QGridLayout>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -54,6 +56,20 @@ QString plainLines(QString text) {
 
 QString titleOrApp(const QString& title) {
     return title.isEmpty() ? QGuiApplication::applicationDisplayName() : title;
+}
+
+// A message box sizes itself to its text, and the window manager then cuts a longer title
+// ("Inp...ror"). A row as wide as the title in a bold face, plus the frame's icon and buttons,
+// keeps it whole.
+void fitTitle(QMessageBox& box, const QString& title) {
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid)
+        return;
+    QFont bold = box.font();
+    bold.setBold(true);
+    const int width = QFontMetrics(bold).horizontalAdvance(title) + kTitleFrameAllowance;
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                  grid->columnCount());
 }
 
 std::optional<FileDialogResult> runFileDialog(QWidget* parent, const FileDialogOptions& options, bool save) {
@@ -150,6 +166,7 @@ int QtPrompter::msgBox(const QString& text, int style, const QString& title) {
     for (std::size_t i = 0; i < choices.size(); ++i)
         if (choices[i].answer == vbCancel || choices.size() == 1)
             box.setEscapeButton(buttons[i]);
+    fitTitle(box, box.windowTitle());
     box.exec();
     for (std::size_t i = 0; i < choices.size(); ++i)
         if (box.clickedButton() == buttons[i])
@@ -164,6 +181,16 @@ std::optional<QString> QtPrompter::inputBox(const QString& prompt, const QString
     dialog.setWindowTitle(titleOrApp(title));
     dialog.setLabelText(plainLines(prompt));
     dialog.setTextValue(defaultText);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.textValue();
+}
+
+std::optional<QString> QtPrompter::passwordBox(const QString& prompt, const QString& title) {
+    QInputDialog dialog(parent_);
+    dialog.setWindowTitle(titleOrApp(title));
+    dialog.setLabelText(plainLines(prompt));
+    dialog.setTextEchoMode(QLineEdit::Password);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.textValue();

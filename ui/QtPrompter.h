@@ -16,6 +16,7 @@ public:
     int msgBox(const QString& text, int style = vbOKOnly, const QString& title = QString()) override;
     std::optional<QString> inputBox(const QString& prompt, const QString& title = QString(),
                                     const QString& defaultText = QString()) override;
+    std::optional<QString> passwordBox(const QString& prompt, const QString& title = QString()) override;
     std::optional<FileDialogResult> openFile(const FileDialogOptions& options) override;
     std::optional<FileDialogResult> saveFile(const FileDialogOptions& options) override;
     std::optional<QColor> chooseColor(const QColor& initial, const QString& title = QString()) override;
@@ -27,6 +28,9 @@ public:
 private:
     QPointer<QWidget> parent_;
 };
+
+// Room a window frame takes beside its title: the window icon and the frame's buttons, in pixels.
+inline constexpr int kTitleFrameAllowance = 120;
 
 // "LGN Files (*.lgn)|*.lgn|All Files (*.*)|*.*" -> {"LGN Files (*.lgn)", "All Files (*.*)"}, each
 // name carrying its own patterns so Qt filters by them.

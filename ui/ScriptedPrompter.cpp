@@ -253,6 +253,12 @@ std::optional<QString> ScriptedPrompter::inputBox(const QString& prompt, const Q
     return answer;
 }
 
+std::optional<QString> ScriptedPrompter::passwordBox(const QString& prompt, const QString& title) {
+    std::optional<QString> answer = inputBox(prompt, title);
+    transcript_.back().masked = true;
+    return answer;
+}
+
 std::optional<FileDialogResult> ScriptedPrompter::fileDialog(Kind kind, const FileDialogOptions& options) {
     Record r;
     r.kind = kind;

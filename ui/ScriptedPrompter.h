@@ -27,6 +27,7 @@ public:
         int icon = 0;    // style & kIconMask
         int style = 0;
         QString answer; // as the transcript shows it
+        bool masked = false; // an input box whose answer shows as "*" (passwordBox)
         FileDialogOptions fileOptions;
         PrintDialogOptions printOptions;
         QColor initialColor;
@@ -50,6 +51,8 @@ public:
     int msgBox(const QString& text, int style = vbOKOnly, const QString& title = QString()) override;
     std::optional<QString> inputBox(const QString& prompt, const QString& title = QString(),
                                     const QString& defaultText = QString()) override;
+    // Answered by expectInput like any input box; the record is marked masked.
+    std::optional<QString> passwordBox(const QString& prompt, const QString& title = QString()) override;
     std::optional<FileDialogResult> openFile(const FileDialogOptions& options) override;
     std::optional<FileDialogResult> saveFile(const FileDialogOptions& options) override;
     std::optional<QColor> chooseColor(const QColor& initial, const QString& title = QString()) override;

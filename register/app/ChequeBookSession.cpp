@@ -36,15 +36,6 @@ bool samePath(const QString& a, const QString& b) {
     return !ca.isEmpty() ? ca == fb.canonicalFilePath() : fa.absoluteFilePath() == fb.absoluteFilePath();
 }
 
-// The link record holds 48 characters. A longer path would be cut into a name that no longer
-// leads anywhere, so it is kept as the bare file name, which is then looked for along the path.
-std::string linkNameFor(const QString& codeFilePath) {
-    const std::string full = utf8(codeFilePath);
-    if (textLength(full) <= kLinkNameWidth)
-        return full;
-    return trimRight(fitText(utf8(QFileInfo(codeFilePath).fileName()), kLinkNameWidth));
-}
-
 } // namespace
 
 QString mainCaption(const ChequeBook* book) {
@@ -79,8 +70,10 @@ ui::FileDialogOptions ChequeBookSession::bookFileDialog(const QString& title, bo
 }
 
 void ChequeBookSession::markChanged() {
-    if (book_)
-        book_->changed = true;
+    if (!book_)
+        return;
+    book_->changed = true;
+    emit bookChanged();
 }
 
 int ChequeBookSession::ask(const QString& text, const QString& title) {
@@ -96,6 +89,7 @@ bool ChequeBookSession::releaseOpenBook(const QString& title) {
         return true;
     if (ask(QStringLiteral("Check Book File Currently Open. Save It?"), title) == ui::vbYes)
         return save() != SaveOutcome::Failed; // a failed save must not throw the changes away
+                                              // (an empty register has nothing to lose)
     if (ask(QStringLiteral("Close without saving?"), title) != ui::vbYes)
         return false;
     if (book_->changed && ask(QStringLiteral("Changes Made to Ledgerine, Abandon Them?"), title) != ui::vbYes)
@@ -216,7 +210,8 @@ bool ChequeBookSession::load(const QString& path) {
     }
 
     if (contents.hasPassword()) {
-        const std::optional<QString> answer = prompter_.inputBox(QStringLiteral("Enter PassWord"), kPasswordTitle);
+        const std::optional<QString> answer =
+            prompter_.passwordBox(QStringLiteral("Enter PassWord"), kPasswordTitle);
         if (!answer || !contents.passwordMatches(utf8(*answer))) {
             tell(qs(kPasswordInvalidMessage), kPasswordTitle, ui::vbExclamation);
             return false;
@@ -228,8 +223,9 @@ bool ChequeBookSession::load(const QString& path) {
     if (contents.earlierRelease)
         convert = ask(qs(earlierReleaseQuestion(utf8(path))), QString::fromLatin1(kAppTitle)) == ui::vbYes;
     // The budget/code file the book names is loaded before its records are read, as it always was.
+    // A name relative to the book's folder is found there, whatever the current directory.
     if (!contents.codeFileLink.empty())
-        emit codeFileLinkFound(qs(contents.codeFileLink));
+        emit codeFileLinkFound(qs(codeFileLinkPath(contents.codeFileLink, path.toStdString())));
     for (const std::string& message : contents.messages)
         tell(qs(message), kOpenTitle, ui::vbExclamation);
 
@@ -307,14 +303,16 @@ ChequeBookSession::SaveOutcome ChequeBookSession::writeBook(const QString& refus
         return SaveOutcome::Declined;
     if (book_->registerSize() == 0) {
         tell(name + QStringLiteral(" Contains no records!"), refusalTitle, ui::vbExclamation);
-        return SaveOutcome::Failed;
+        return SaveOutcome::Empty;
     }
     // Asked before writing, since the answer decides what the link record holds.
     std::string link = book_->codeFileLink;
     if (!codeFile_.isEmpty()) {
         const QString question = name + QStringLiteral(" is using the Budget/Code file ") + codeFile_ +
                                  QStringLiteral("\nDo You wish to retain this relationship?");
-        link = ask(question, QString::fromLatin1(kAppTitle)) == ui::vbYes ? linkNameFor(codeFile_) : std::string();
+        link = ask(question, QString::fromLatin1(kAppTitle)) == ui::vbYes
+                   ? codeFileLinkName(utf8(codeFile_), target.toStdString())
+                   : std::string();
     }
     emit progress(QStringLiteral("Saving Cheque Book - ") + qs(book_->title) +
                   (backup ? QStringLiteral(" Backup") : QString()));

@@ -37,7 +37,10 @@ public:
     enum class SaveOutcome {
         Saved,
         Declined, // the book was unchanged and the user chose not to save it anyway
-        Failed,   // nothing written: no book, an empty register, a disk error or a refusal
+        Failed,   // nothing written: no book, a disk error or a refusal
+        // Nothing written because the register is empty. The file on disk keeps what it held, so
+        // the flows that only wanted it safe (exit, close, open, new) go on.
+        Empty,
     };
 
     ChequeBookSession(ui::Prompter& prompter, const runtime::Clock& clock, RecentFiles& recentFiles,
@@ -82,6 +85,9 @@ signals:
     void progress(const QString& text);
     // A cheque book was opened, created or closed: everything shown must be rebuilt.
     void bookReplaced();
+    // The open book was changed (items entered, cleared, deleted, sorted): views that follow
+    // the register recompute.
+    void bookChanged();
     void titleChanged();
     void recentFilesChanged();
     // After a successful Open, for the pending auto-duplicate items.

@@ -5,6 +5,8 @@
 #include "ui/Prompter.h"
 #include "winapi/Paths.h"
 
+#include <QFileInfo>
+
 namespace ledger {
 
 namespace {
@@ -24,6 +26,12 @@ QString boxText(std::string_view text) {
 }
 
 const QString kNoCodeFile = QStringLiteral("No Budget/Code file in use!");
+
+bool sameFile(const QString& a, const QString& b) {
+    const QString ca = QFileInfo(a).canonicalFilePath();
+    return !ca.isEmpty() ? ca == QFileInfo(b).canonicalFilePath()
+                         : QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath();
+}
 
 } // namespace
 
@@ -49,6 +57,13 @@ void CodeFileSession::show(const CodeFileMessage& message) {
     prompter_.msgBox(boxText(message.text), message.style, qs(message.title));
 }
 
+bool CodeFileSession::acceptablePath(const QString& path) {
+    if (isStorablePath(utf8(path)))
+        return true;
+    tell(boxText(unstorablePathMessage(utf8(path))), ui::vbOKOnly + ui::vbExclamation);
+    return false;
+}
+
 void CodeFileSession::tell(const QString& text, int style) {
     prompter_.msgBox(text, style, QString::fromLatin1(kAppTitle));
 }
@@ -60,6 +75,9 @@ void CodeFileSession::loadAtStart(const std::string& codetypes) {
 }
 
 void CodeFileSession::loadLinked(const QString& name) {
+    // The file already in use stays as it is, edits included; only another file replaces it.
+    if (loaded() && sameFile(name, activePath_))
+        return;
     // Loading replaces the table, so edits not yet written would be lost without a word.
     offerToSaveChanges();
     load(utf8(name), std::string());
@@ -83,6 +101,7 @@ void CodeFileSession::load(const std::string& activePath, const std::string& cod
     table_ = std::move(result.table);
     noCodeFile_ = result.noCodeFile;
     codesChanged_ = false;
+    newTable_ = false;
     activePath_ = qs(result.path);
     fileTitle_ = qs(result.fileTitle);
     books_.setCodeFile(loaded() ? activePath_ : QString());
@@ -117,11 +136,28 @@ void CodeFileSession::offerToSaveChanges() {
 void CodeFileSession::openFile() {
     offerToSaveChanges();
     const auto choice = prompter_.openFile(codeFileDialog(QStringLiteral("Open Budget/Code File")));
-    if (!choice)
+    if (!choice || !acceptablePath(choice->path))
         return;
     // The book's reference to its code file changes with it.
     books_.markChanged();
     load(utf8(choice->path), std::string());
+}
+
+bool CodeFileSession::createFile() {
+    offerToSaveChanges();
+    const auto choice = prompter_.saveFile(codeFileDialog(QStringLiteral("New Budget/Code File")));
+    if (!choice)
+        return false;
+    table_.clear();
+    noCodeFile_ = false;
+    newTable_ = true;
+    codesChanged_ = false;
+    activePath_ = choice->path;
+    fileTitle_ = choice->fileTitle;
+    books_.markChanged();
+    books_.setCodeFile(activePath_);
+    emit stateChanged();
+    return true;
 }
 
 void CodeFileSession::saveFile() {
@@ -140,7 +176,7 @@ void CodeFileSession::saveAs() {
         return;
     }
     const auto choice = prompter_.saveFile(codeFileDialog(QStringLiteral("Budget/Code File - Save As")));
-    if (!choice)
+    if (!choice || !acceptablePath(choice->path))
         return;
     // The new name is taken only once the file is there, so a failed write leaves the
     // relationship with the file that exists.

@@ -39,6 +39,10 @@ public:
     // For the code maintenance window after it changed the table.
     CodeTable& table() { return table_; }
     void markCodesChanged() { codesChanged_ = true; }
+    // The table was started by "&Create File" and holds nothing from a file.
+    bool isNewTable() const { return newTable_; }
+    // Writes the table to the active file; false when the write failed (its box was shown).
+    bool saveChanges() { return write(activePath_); }
     QString activePath() const { return activePath_; }
     QString fileTitle() const { return fileTitle_; }
     QString defaultPath() const { return defaultPath_; }
@@ -56,6 +60,8 @@ public:
     void saveFile();
     void saveAs();
     void setDefault();
+    // "&Create File": true when a new, empty table was started for the chosen file.
+    bool createFile();
 
     static ui::FileDialogOptions codeFileDialog(const QString& title);
 
@@ -71,6 +77,8 @@ private:
     void show(const CodeFileMessage& message);
     void tell(const QString& text, int style);
     bool write(const QString& path);
+    // True when the path can be stored in the settings and link record; otherwise says why not.
+    bool acceptablePath(const QString& path);
     // "Save current Budget/Code file ..." before the table is replaced, when it has changes.
     void offerToSaveChanges();
 
@@ -80,6 +88,7 @@ private:
     CodeTable table_;
     bool noCodeFile_ = true;
     bool codesChanged_ = false;
+    bool newTable_ = false;
     QString activePath_;
     QString fileTitle_;
     QString defaultPath_;

@@ -2,6 +2,7 @@
 
 #include "register/app/ButtonPictures.h"
 #include "register/core/ChequeBook.h"
+#include "register/core/ItemEntry.h"
 #include "runtime/Currency.h"
 #include "runtime/Format.h"
 #include "runtime/RuntimeError.h"
@@ -45,7 +46,9 @@ std::optional<runtime::Currency> startingBalanceFromEntry(const QString& text) {
     }
     entry.remove(QLatin1Char(','));
     try {
-        const runtime::Currency value = runtime::Currency::fromDouble(runtime::val(entry.toStdString()));
+        // The box shows cents, and the book keeps what it shows (as the entry window does).
+        const runtime::Currency value =
+            roundToCents(runtime::Currency::fromDouble(runtime::val(entry.toStdString())));
         return negative ? -value : value;
     } catch (const runtime::RuntimeError&) {
         return std::nullopt;
@@ -183,7 +186,7 @@ void FrmNewBook::Command3D2_Click() {
             Text2->setFocus();
             return;
         }
-        const std::optional<QString> again = prompter_.inputBox(
+        const std::optional<QString> again = prompter_.passwordBox(
             QStringLiteral("Please ReEnter PassWord to Verify"), QStringLiteral("PassWord"));
         if (again && *again == entry)
             password_ = entry;

@@ -20,6 +20,8 @@ LGNPASSWORD::LGNPASSWORD(ui::Prompter& prompter, QWidget* parent) : QDialog(pare
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setEchoMode(QLineEdit::Password);
     Text1->setReadOnly(true);
+    // While locked the box says so, and a typed key beeps instead of vanishing unseen.
+    Text1->setPlaceholderText(QString::fromLatin1(kLockedPlaceholder));
     Text1->installEventFilter(this);
     Command3D2 = new ui::SSCommand(QStringLiteral("Command3D2"), QString(), this);
     Command3D2->setPicture(buttonPicture(Picture::Lock));
@@ -51,12 +53,18 @@ bool LGNPASSWORD::eventFilter(QObject* watched, QEvent* event) {
                 Command3D1_Click();
             return true;
         }
+        if (Text1->isReadOnly() && !static_cast<QKeyEvent*>(event)->text().isEmpty() &&
+            static_cast<QKeyEvent*>(event)->text().at(0).isPrint()) {
+            prompter_.beep();
+            return true;
+        }
     }
     return QDialog::eventFilter(watched, event);
 }
 
 void LGNPASSWORD::Command3D2_Click() {
     Text1->setReadOnly(false);
+    Text1->setPlaceholderText(QString());
     Text1->setFocus();
 }
 
@@ -70,7 +78,7 @@ void LGNPASSWORD::Command3D1_Click() {
         return;
     }
     const std::optional<QString> again =
-        prompter_.inputBox(QStringLiteral("Please ReEnter PassWord to Verify"), title);
+        prompter_.passwordBox(QStringLiteral("Please ReEnter PassWord to Verify"), title);
     if (!again || *again != entry) {
         prompter_.msgBox(QStringLiteral("PassWord not Verified, Not Created nor Changed!"),
                          ui::vbOKOnly + ui::vbExclamation, title);

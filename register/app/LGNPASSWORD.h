@@ -12,6 +12,9 @@ class SSCommand;
 
 namespace ledger {
 
+// What the password box shows until the lock is released.
+inline constexpr const char* kLockedPlaceholder = "Locked - click the lock or press Enter";
+
 // "Enter Password": a masked box that takes input only once the lock is clicked or Enter is
 // pressed. OK accepts the window when the password was typed twice alike; a mismatch rejects it.
 class LGNPASSWORD : public QDialog {

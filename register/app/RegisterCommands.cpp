@@ -4,10 +4,14 @@
 #include "register/core/ItemEntry.h"
 
 #include "register/app/ChequeBookSession.h"
+#include "register/app/CodeFileSession.h"
+#include "register/app/frmSelectCodes.h"
 #include "register/app/frmAutoDup.h"
 #include "register/app/frmChqList.h"
 #include "register/app/frmChqUP.h"
 #include "register/app/frmSearch.h"
+#include "register/app/frnReconcil.h"
+#include "register/core/Reconcile.h"
 #include "register/core/RegisterList.h"
 #include "register/core/RegisterOps.h"
 #include "runtime/Clock.h"
@@ -84,6 +88,8 @@ void RegisterCommands::connectCommands() {
     onMenu(w.mnuPopupCopy, &RegisterCommands::copyItems);
     onClick(w.UpPointer, &RegisterCommands::firstItem);
     onClick(w.DownPointer, &RegisterCommands::lastItem);
+    onClick(w.cmdReconcile, &RegisterCommands::reconcile);
+    onMenu(w.mnuReconcile, &RegisterCommands::reconcile);
 
     onMenu(w.mnuViewProcess, &RegisterCommands::viewAutoDups);
     onClick(w.cmdAutoDupEdit, &RegisterCommands::editAutoDup);
@@ -183,8 +189,20 @@ std::optional<int> RegisterCommands::singleDupSelection() {
 void RegisterCommands::runEntry(EntryMode mode, const std::optional<Item>& original,
                                 std::optional<int> replaceAt) {
     frmChqUP entry(mode, prompter_, clipboard_, &window_);
+    disableCommandsNotYetBuilt(entry);
     entry.setGuidanceShown(window_.messagesShown());
-    entry.setCodeFileLoaded(!window_.session().codeFile().isEmpty());
+    CodeFileSession& codes = window_.codeFiles();
+    entry.setCodeFileLoaded(codes.loaded());
+    entry.selectCode = [this, &codes, &entry]() -> std::optional<QString> {
+        const int index = frmSelectCodes::pick(prompter_, codes.table(), codes.fileTitle(), &entry);
+        if (index == kNoCodeChosen)
+            return std::nullopt;
+        return qs(trimRight(codes.table().at(static_cast<std::size_t>(index)).code));
+    };
+    entry.budgetStatus = [this, &codes](const QString& code) {
+        const ChequeBook* book = window_.session().book();
+        return book ? budgetStatus(code.toStdString(), codes.table(), *book) : BudgetStatus{};
+    };
     entry.showBalance(finalBalance(window_.session().book()->items));
     if (original)
         entry.setItem(*original);
@@ -400,6 +418,28 @@ void RegisterCommands::lastItem() {
     const int count = window_.lstChqList->ListCount();
     if (count > 0)
         window_.lstChqList->selectOnly(count - 1);
+}
+
+// --- Reconciliation ------------------------------------------------------------------------------
+
+void RegisterCommands::reconcile() {
+    const QString title = qs(kReconcileGuardTitle);
+    if (!guard(title, false))
+        return;
+    if (window_.messagesShown()) {
+        prompter_.beep();
+        if (prompter_.msgBox(qs(kClearedAllQuestion), kQuestion, title) != ui::vbYes)
+            return;
+    }
+    if (!reconcil_) {
+        ChequeBookSession& session = window_.session();
+        reconcil_ = new frnReconcil(
+            prompter_, [&session]() -> const ChequeBook* { return session.book(); },
+            [this] { return window_.messagesShown(); }, &window_);
+        connect(&session, &ChequeBookSession::bookChanged, reconcil_, &frnReconcil::followRegister);
+        connect(&session, &ChequeBookSession::bookReplaced, reconcil_, &frnReconcil::forgetBook);
+    }
+    reconcil_->startReconciliation();
 }
 
 // --- Auto-duplicate items ------------------------------------------------------------------------

@@ -16,6 +16,7 @@ class Prompter;
 namespace ledger {
 
 class frmChqList;
+class frnReconcil;
 struct Item;
 enum class EntryMode;
 enum class SortOrder : char;
@@ -48,6 +49,8 @@ public slots:
     void copyItems();
     void firstItem();
     void lastItem();
+    // Opens the reconciliation window (modeless; it stays open beside the register).
+    void reconcile();
 
     // After a cheque book is opened: offers the auto-duplicate items that came due.
     void checkAutoDuplicates();
@@ -74,6 +77,7 @@ private:
     void runEntry(EntryMode mode, const std::optional<Item>& original, std::optional<int> replaceAt);
 
     // The last auto-duplicate check of the open book: whether it began a new month, and its day.
+    frnReconcil* reconcil_ = nullptr; // made at the first reconciliation, owned by the main window
     bool checkNewMonth_ = false;
     int checkDay_ = 0;
 

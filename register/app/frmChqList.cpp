@@ -2,6 +2,8 @@
 
 #include "register/app/AppSettings.h"
 #include "register/app/ButtonPictures.h"
+#include "register/app/CodeCommands.h"
+#include "register/app/ReportCommands.h"
 #include "register/app/CodeFileSession.h"
 #include "register/app/RegisterCommands.h"
 #include "register/core/RegisterList.h"
@@ -15,6 +17,11 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QKeyEvent>
+
+#include <algorithm>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -30,6 +37,21 @@ namespace ledger {
 namespace {
 
 QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+// Commands of the main and entry windows that are not built yet, by object name. Each stays
+// disabled, in every state of the window, so that nothing a person can click silently does
+// nothing. The work that builds a command deletes its name here.
+constexpr const char* kCommandsNotYetBuilt[] = {
+    // Information window
+    "mnuInfo",
+    // Colours, fonts and defaults of the lists
+    "mnuCustom", "mnuChgColor", "mnuTextColor", "mnuBackColor", "mnuCustFonts", "mnuRestoreDefaults",
+    // Calculator and calendar
+    "NmuCalc", "Command3D1", "mnuQuikMemos", "Command3D4", "cmdAbacon", "cmdCalendar", "nmuCalendar",
+    // Help
+    "mnuFeatures", "mnuHelpContents", "mnuButtonbar", "mnuAccessHelp", "mnuMenulist", "mnuHelpTopics",
+    "mnuHelpSearch", "mnuHelponHelp", "mnuAboutLedgrn", "mnuChqHelp",
+};
 
 const QString kInactive = QStringLiteral(" Inactive ");
 
@@ -84,12 +106,39 @@ QLabel* valueLabel(QWidget* parent, const char* name) {
 
 } // namespace
 
+QStringList commandsNotYetBuilt() {
+    QStringList names;
+    for (const char* name : kCommandsNotYetBuilt)
+        names << QString::fromLatin1(name);
+    return names;
+}
+
+void disableCommandsNotYetBuilt(QWidget& window) {
+    // A dialog open over the window has controls of the same names (Command3D1) that are its own.
+    const auto ownControl = [&window](const QObject* object) {
+        for (const QObject* p = object->parent(); p && p != &window; p = p->parent())
+            if (qobject_cast<const QDialog*>(p))
+                return false;
+        return true;
+    };
+    for (const char* name : kCommandsNotYetBuilt) {
+        const QString objectName = QString::fromLatin1(name);
+        for (QAction* action : window.findChildren<QAction*>(objectName))
+            if (ownControl(action))
+                action->setEnabled(false);
+        for (QWidget* widget : window.findChildren<QWidget*>(objectName))
+            if (ownControl(widget))
+                widget->setEnabled(false);
+    }
+}
+
 Settings builtInSettings() {
     Settings s;
     s.formHeight = 8100; // 540 x 900 pixels: room for the button bar and every column of the register
     s.formWidth = 13500;
-    s.listHeight = 5400;
-    s.listWidth = 13200;
+    // No list size: the register fills the space the window leaves it.
+    s.listHeight = 0;
+    s.listWidth = 0;
     s.textColor = 12582912; // dark blue
     s.backColor = 16777152; // pale cyan
     return s;
@@ -104,8 +153,11 @@ frmChqList::frmChqList(ui::Prompter& prompter, const runtime::Clock& clock, ui::
     codes_ = new CodeFileSession(prompter_, store_, session_, this);
     createControls();
     createMenus();
+    disableCommandsNotYetBuilt(*this);
     connectCommands();
     new RegisterCommands(*this, prompter_, clock_, clipboard_); // owned by the window
+    new CodeCommands(*this, prompter_);                         // owned by the window
+    new ReportCommands(*this, prompter_, clock_, clipboard_, printer_); // owned by the window
 
     // Load: clock, caption, settings, recent files, then the state without a cheque book.
     Timer2_Timer();
@@ -220,11 +272,13 @@ void frmChqList::createControls() {
     promptButtons->addStretch(1);
     promptLayout->addLayout(promptButtons);
     promptLayout->addStretch(1);
+    // The prompt panel covers the whole area; the list has the size the settings give it, which
+    // follows the window's resizing (placeRegisterList).
     auto* stack = new QStackedLayout(registerArea);
     stack->setStackingMode(QStackedLayout::StackAll);
-    stack->addWidget(lstChqList);
     stack->addWidget(Panel3D1);
     stack->setCurrentWidget(Panel3D1);
+    registerArea->installEventFilter(this);
 
     // Auto-duplicate processing, shown only while it runs.
     SSFrame2 = new ui::SSFrame(QStringLiteral("SSFrame2"), QStringLiteral("Auto Duplicate Processing!"), central);
@@ -254,6 +308,14 @@ void frmChqList::createControls() {
     Label3 = label(SSFrame1, "Label3", QStringLiteral("C&lick to Delete"));
     Label3->setBuddy(picChkmark);
     cmdDelCancel = captionButton(SSFrame1, "cmdDelCancel", QStringLiteral("C&ancel Delete"));
+    // Alt+A opens the "&Auto Duplicate" menu; Escape leaves delete mode.
+    cmdDelCancel->setShortcut(QKeySequence(Qt::Key_Escape));
+    SSFrame1->installEventFilter(this);
+    // The buttons of both frames are reached with Tab, so each mode can be finished by keyboard.
+    for (QWidget* w : {static_cast<QWidget*>(picChkmark), static_cast<QWidget*>(cmdDelCancel),
+                       static_cast<QWidget*>(cmdAutoDupEdit), static_cast<QWidget*>(cmdAutoDupProcess),
+                       static_cast<QWidget*>(cmdAutoDupRemove), static_cast<QWidget*>(cmdAutoDupClose)})
+        w->setFocusPolicy(Qt::StrongFocus);
     auto* delLayout = new QHBoxLayout(SSFrame1);
     delLayout->addWidget(picChkmark);
     delLayout->addWidget(Label3);
@@ -379,8 +441,10 @@ void frmChqList::connectCommands() {
 }
 
 void frmChqList::applySettings() {
-    resize(pixelsFromTwips(settings_.formWidth), pixelsFromTwips(settings_.formHeight));
-    lstChqList->resize(pixelsFromTwips(settings_.listWidth), pixelsFromTwips(settings_.listHeight));
+    formAtStart_ = QSize(pixelsFromTwips(settings_.formWidth), pixelsFromTwips(settings_.formHeight));
+    listTwips_ = QSize(settings_.listWidth, settings_.listHeight);
+    resize(formAtStart_);
+    placeRegisterList();
     for (ui::Vx3dList* list : {lstChqList, lstDupList}) {
         list->setFontName(qs(settings_.fontName));
         list->setFontSize(settings_.fontSize);
@@ -403,6 +467,7 @@ void frmChqList::showBookState() {
     setWindowTitle(mainCaption(session_.book()));
     for (QAction* action : fileDependent_)
         action->setEnabled(open);
+    disableCommandsNotYetBuilt(*this);
     if (!open) {
         // With no cheque book ever used, creating one is the likely next step.
         promptCreate_ = !settings_.recentFiles.anyShown();
@@ -432,6 +497,63 @@ void frmChqList::refreshRegister() {
         lblBalance->clear();
         lblTransNumber->clear();
     }
+}
+
+QSize frmChqList::listSizeTwips() const {
+    // A size from the settings grows and shrinks with the window, so an unchanged window gives
+    // back exactly the twips it was given.
+    const QSize grown(twipsFromPixels(width() - formAtStart_.width()), twipsFromPixels(height() - formAtStart_.height()));
+    const int w = listTwips_.width() > 0 ? listTwips_.width() + grown.width() : twipsFromPixels(lstChqList->width());
+    const int h = listTwips_.height() > 0 ? listTwips_.height() + grown.height() : twipsFromPixels(lstChqList->height());
+    return QSize(std::max(w, kTwipsPerPixel), std::max(h, kTwipsPerPixel));
+}
+
+void frmChqList::placeRegisterList() {
+    const QWidget* area = lstChqList->parentWidget();
+    const QSize twips = listSizeTwips();
+    const QSize size(listTwips_.width() > 0 ? pixelsFromTwips(twips.width()) : area->width(),
+                     listTwips_.height() > 0 ? pixelsFromTwips(twips.height()) : area->height());
+    const int before = lstChqList->height();
+    lstChqList->setGeometry(QRect(QPoint(0, 0), size.boundedTo(area->size())));
+    // A shorter list (the delete or auto-duplicate frame appearing) keeps the line the user is
+    // working on in view, once the list's own layout has followed.
+    if (lstChqList->height() < before)
+        QTimer::singleShot(0, this, &frmChqList::keepCurrentLineVisible);
+}
+
+void frmChqList::keepCurrentLineVisible() {
+    int line = lstChqList->ListIndex();
+    if (line < 0 || !lstChqList->Selected(line)) {
+        const std::vector<int> selected = lstChqList->selectedLines();
+        line = selected.empty() ? line : selected.front();
+    }
+    if (line >= 0 && line < lstChqList->ListCount())
+        lstChqList->view()->scrollTo(lstChqList->view()->model()->index(line, 0));
+}
+
+bool frmChqList::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Resize && lstChqList && watched == lstChqList->parentWidget())
+        placeRegisterList();
+    if (watched == FileList && event->type() == QEvent::KeyPress) {
+        // "Save &As" and "Run &Abacon" share the key A: one press chooses Save As; Run Abacon keeps
+        // its shortcut Ctrl+V (and takes A while Save As is unavailable).
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_A && (key->modifiers() & ~Qt::ShiftModifier) == Qt::NoModifier) {
+            QAction* chosen = mnuSaveAs->isEnabled() ? mnuSaveAs : NmuCalc->isEnabled() ? NmuCalc : nullptr;
+            if (chosen) {
+                FileList->setActiveAction(chosen);
+                QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+                QCoreApplication::sendEvent(FileList, &enter);
+            }
+            return true;
+        }
+    }
+    if (watched == SSFrame1 && (event->type() == QEvent::Show || event->type() == QEvent::Hide)) {
+        // In delete mode Alt+L is "C&lick to Delete"; "C&leared" keeps Alt+Backspace (mnuCleared).
+        const bool deleting = event->type() == QEvent::Show;
+        ctlCleared->setShortcut(deleting ? QKeySequence() : QKeySequence::mnemonic(ctlCleared->text()));
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void frmChqList::updateRecentMenu() {
@@ -502,8 +624,8 @@ bool frmChqList::exitLedgerine() {
     current.messages = messages_;
     current.formHeight = twipsFromPixels(height());
     current.formWidth = twipsFromPixels(width());
-    current.listHeight = twipsFromPixels(lstChqList->height());
-    current.listWidth = twipsFromPixels(lstChqList->width());
+    current.listHeight = listSizeTwips().height();
+    current.listWidth = listSizeTwips().width();
     for (const std::string& message : writeSettingsAtExit(store_, current))
         prompter_.msgBox(qs(message), ui::vbOKOnly + ui::vbExclamation, QString::fromLatin1(kAppTitle));
     codes_->saveAtExit(); // a failure has shown its box; the program still ends

@@ -4,6 +4,8 @@
 #include "register/core/Settings.h"
 
 #include <QMainWindow>
+#include <QSize>
+#include <QStringList>
 
 #include <array>
 #include <vector>
@@ -44,6 +46,8 @@ public:
     // The budget/code file in use and its table.
     CodeFileSession& codeFiles() { return *codes_; }
     bool messagesShown() const { return messages_; }
+    // The settings in use (the reports print in its register font).
+    const Settings& settings() const { return settings_; }
     bool calendarOpen() const { return calendarOpen_; }
     // Rebuilds the register list, balance and item count from the open cheque book.
     void refreshRegister();
@@ -190,6 +194,7 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
@@ -203,6 +208,11 @@ private:
     void createMenus();
     void connectCommands();
     void applySettings();
+    // The register list's size in twips: the settings' size changed by the window's resizing, or
+    // the space it fills when the settings give none.
+    QSize listSizeTwips() const;
+    void placeRegisterList();
+    void keepCurrentLineVisible();
     void showBookState();
     void updateRecentMenu();
     void showHint(ui::SSCommand* button);
@@ -221,11 +231,18 @@ private:
     bool calendarOpen_ = false;
     bool promptCreate_ = false; // the prompt panel invites creating rather than opening
     bool exiting_ = false;
+    QSize formAtStart_; // pixels, as the settings asked for
+    QSize listTwips_;   // from the settings; 0 fills the register area
     std::vector<Hint> hints_;
     std::vector<QAction*> fileDependent_; // enabled only while a cheque book is open
 };
 
 // The settings a first start uses: the window's built-in sizes, list font and colours.
 Settings builtInSettings();
+
+// The object names of the commands that are not built yet (the one list, in frmChqList.cpp).
+QStringList commandsNotYetBuilt();
+// Disables every action and control of the window that carries one of those names.
+void disableCommandsNotYetBuilt(QWidget& window);
 
 } // namespace ledger

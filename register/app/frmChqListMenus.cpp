@@ -157,6 +157,7 @@ void frmChqList::createMenus() {
                       mnuViewProcess,   mnuFinancial->menuAction(), mnuBudgetSummary,
                       mnuIncomeStmt};
     mnuDefault->setEnabled(false); // until a budget/code file is loaded
+    FileList->installEventFilter(this); // the shared access key A, see eventFilter
     mnuSepX->setVisible(false);
     for (QAction* recent : mnuSelectFile)
         recent->setVisible(false);

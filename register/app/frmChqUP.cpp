@@ -168,6 +168,9 @@ void frmChqUP::createControls() {
     cmdUpdateSave = button(this, "cmdUpdateSave", QStringLiteral("&Save"));
     cmdUpdateCancel = button(this, "cmdUpdateCancel", QStringLiteral("&Cancel"));
     cmdExit = button(this, "cmdExit", QStringLiteral("&Exit "));
+    // Alt+E opens the "&Edit" menu; the button keeps a key of its own.
+    cmdExit->setShortcut(QKeySequence(Qt::ALT | Qt::Key_X));
+    cmdExit->setToolTip(QStringLiteral("Alt+X"));
     cmdBudget = button(this, "cmdBudget", QStringLiteral("&Budget"));
     cmdCalendar = button(this, "cmdCalendar", QStringLiteral("Calendar"));
     cmdAbacon = button(this, "cmdAbacon", QStringLiteral("Abacon"));
@@ -484,20 +487,36 @@ void frmChqUP::txtTransCode_Escape() {
 
 void frmChqUP::mnuBudgetStatus_Click() {
     if (!codeFileLoaded_) {
-        prompter_.msgBox(qs(kNoBudgetInformation), ui::vbOKOnly + ui::vbExclamation, kAppCaption);
+        if (guidance_)
+            prompter_.msgBox(qs(kNoBudgetInformation), ui::vbOKOnly + ui::vbCritical, kAppCaption);
         return;
     }
-    Panel3D2->show();
+    // The form's heights with and without the panel (5790 and 4305 twips at 96 dpi).
+    const bool show = Panel3D2->isHidden();
+    Panel3D2->setVisible(show);
+    if (!show) {
+        lblStatusCode->clear();
+        Panel3D3->setCaption(QString());
+        Panel3D4->setCaption(QString());
+    }
     refreshBudgetStatus();
+    layout()->activate();
+    resize(width(), std::max(minimumSizeHint().height(), (show ? 5790 : 4305) / 15));
 }
 
 void frmChqUP::refreshBudgetStatus() {
-    if (!Panel3D2->isVisibleTo(this))
+    if (Panel3D2->isHidden())
         return;
-    // The code table's figures join here; until then every code counts as unknown.
-    lblStatusCode->setText(QStringLiteral("____"));
-    Panel3D3->setCaption(QStringLiteral("$0.00"));
-    Panel3D4->setCaption(QStringLiteral("$0.00"));
+    const BudgetStatus status = budgetStatus ? budgetStatus(txtTransCode->text()) : BudgetStatus{};
+    lblStatusCode->setText(status.listed ? qs(trimRight(status.code)) : qs(kUnknownCodePlaceholder));
+    const auto showFigure = [](ui::SSPanel* panel, runtime::Currency amount) {
+        panel->setCaption(qs(budgetStatusText(amount)));
+        const unsigned color = budgetStatusColor(amount);
+        panel->setForeColor(QColor(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
+                                   static_cast<int>((color >> 16) & 0xFF)));
+    };
+    showFigure(Panel3D3, status.budgeted);
+    showFigure(Panel3D4, status.periodToDate);
 }
 
 // --- Field clipboard --------------------------------------------------------------------------------

@@ -1,6 +1,7 @@
 #pragma once
 
 #ifndef Q_MOC_RUN // moc cannot read the standard headers the core pulls in
+#include "register/core/BudgetStatus.h"
 #include "register/core/ItemEntry.h"
 #endif
 
@@ -51,6 +52,8 @@ public:
     std::function<runtime::Currency()> balance;
     // The code selection of the budget/code file; nullopt when the user picks nothing.
     std::function<std::optional<QString>()> selectCode;
+    // The budget status of a code in the open book and the loaded code table.
+    std::function<BudgetStatus(const QString& code)> budgetStatus;
 
     // --- Controls ---------------------------------------------------------------------------------
     QMenuBar* menuBar = nullptr;

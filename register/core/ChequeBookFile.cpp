@@ -62,20 +62,19 @@ private:
     const unsigned char* p_;
 };
 
-// Control characters would break the tab-separated list lines and the exports; only NUL, which
-// fixed-length fields never assigned are filled with, is accepted (and read as a blank).
-bool hasControlBytes(std::string_view field) {
-    return std::any_of(field.begin(), field.end(), [](char c) {
-        const auto b = static_cast<unsigned char>(c);
-        return b != 0 && b < 0x20;
-    });
+// Control characters would break the tab-separated list lines and the exports. They are read as
+// blanks, as typing turns them into blanks: C0 controls (NUL is what fixed-length fields never
+// assigned are filled with), DEL, and the five bytes Windows-1252 leaves unassigned, which would
+// otherwise decode to C1 controls.
+bool isControlByte(unsigned char b) {
+    return b < 0x20 || b == 0x7F || b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D;
 }
 
 std::string decodeText(std::string_view field) {
     std::string bytes(field);
     bool ascii = true;
     for (char& c : bytes) {
-        if (c == '\0') {
+        if (isControlByte(static_cast<unsigned char>(c))) {
             c = ' ';
         }
         ascii = ascii && static_cast<unsigned char>(c) < 0x80;
@@ -133,7 +132,8 @@ Kind kindOf(char letter) {
     }
 }
 
-// Why an item-layout record cannot be part of a cheque book, or nullptr when it can.
+// Why an item-layout record cannot be read as an item, or nullptr when it can. Text is never a
+// reason: it is repaired as it is read.
 const char* itemProblem(const RecordView& r, Kind kind) {
     if (!runtime::isUsableDate(r.dateAt(kDateAt))) {
         return "holds an impossible date";
@@ -147,10 +147,6 @@ const char* itemProblem(const RecordView& r, Kind kind) {
     }
     if (r.int64At(kAmountAt) < 0) {
         return "holds a negative amount";
-    }
-    if (hasControlBytes(r.bytesAt(kParticularsAt, kParticularsWidth)) ||
-        hasControlBytes(r.bytesAt(kCodeAt, kCodeWidth))) {
-        return "holds control characters in its text";
     }
     return nullptr;
 }
@@ -175,9 +171,8 @@ ReadResult failure(ReadError error, std::string message, int number = 0) {
     return result;
 }
 
-ReadResult damaged(std::size_t recordNumber, std::string_view problem) {
-    return failure(ReadError::Damaged, "Invalid File! Record " + std::to_string(recordNumber) + " " +
-                                           std::string(problem) + ". Nothing was loaded.");
+ReadResult damaged(std::string_view problem) {
+    return failure(ReadError::Damaged, "Invalid File! " + std::string(problem) + ". Nothing was loaded.");
 }
 
 } // namespace
@@ -209,27 +204,17 @@ ReadResult decodeChequeBook(std::string_view bytes) {
     BookFileContents& book = result.contents;
 
     const RecordView trailer = record(count - 1);
+    // A day the month cannot have counts as no check yet; the next check sets it.
     const std::int16_t day = trailer.int16At(kChequeAt);
-    if (day < 0 || day > 31) {
-        return damaged(count, "holds an impossible auto duplicate day");
-    }
-    if (hasControlBytes(trailer.bytesAt(kParticularsAt, kTitleWidth)) ||
-        hasControlBytes(trailer.bytesAt(kCodeAt, kPasswordWidth))) {
-        return damaged(count, "holds control characters in its text");
-    }
     book.title = trimRight(decodeText(trailer.bytesAt(kParticularsAt, kTitleWidth)));
     book.password = decodeText(trailer.bytesAt(kCodeAt, kPasswordWidth));
     book.sortLetter = trailer.charAt(kStatusAt);
-    book.lastAutoDupDay = day;
+    book.lastAutoDupDay = day >= 0 && day <= 31 ? day : 0;
 
     const RecordView link = record(count - 2);
     std::size_t itemRecords = count - 2;
     if (link.int16At(kFormatAt) == kLinkFormatNumber) {
-        const std::string_view name = link.bytesAt(kLinkNameAt, kLinkNameWidth);
-        if (hasControlBytes(name)) {
-            return damaged(count - 1, "holds control characters in its text");
-        }
-        book.codeFileLink = trimRight(decodeText(name));
+        book.codeFileLink = trimRight(decodeText(link.bytesAt(kLinkNameAt, kLinkNameWidth)));
     } else {
         book.earlierRelease = true;
         // Files of earlier releases may have no link record at all; a last record that reads as
@@ -244,36 +229,51 @@ ReadResult decodeChequeBook(std::string_view bytes) {
         }
     }
 
-    // Check every record before keeping any, so a damaged file loads nothing.
+    // Which records can be read, before any is kept. A file whose records mostly carry no letter
+    // a cheque book uses is something else, and is refused whole.
+    std::vector<const char*> problems(itemRecords, nullptr);
     std::uint64_t total = 0;
     constexpr auto kMaxTotal = static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max());
+    std::size_t unknownLetters = 0;
     std::size_t registerCount = 0;
     std::size_t autoDupCount = 0;
     for (std::size_t i = 0; i < itemRecords; ++i) {
         const RecordView r = record(i);
         const Kind kind = kindOf(r.charAt(kStatusAt));
         if (kind == Kind::Unknown) {
+            ++unknownLetters;
             continue;
         }
-        if (const char* problem = itemProblem(r, kind)) {
-            return damaged(i + 1, problem);
+        problems[i] = itemProblem(r, kind);
+        if (!problems[i] && (kind == Kind::Register || kind == Kind::AutoDup)) {
+            // Balances and budget sums must stay within the currency range.
+            const auto amount = static_cast<std::uint64_t>(r.int64At(kAmountAt));
+            if (total + amount > kMaxTotal) {
+                problems[i] = "holds an amount too large to add to the others";
+            } else {
+                total += amount;
+            }
+        }
+        if (problems[i]) {
+            continue;
         }
         registerCount += kind == Kind::Register ? 1 : 0;
         autoDupCount += kind == Kind::AutoDup ? 1 : 0;
-        if (kind == Kind::Register || kind == Kind::AutoDup) {
-            // Balances and budget sums must stay within the currency range.
-            total += static_cast<std::uint64_t>(r.int64At(kAmountAt));
-            if (total > kMaxTotal) {
-                return damaged(i + 1, "holds amounts too large to add up");
-            }
-        }
+    }
+    if (unknownLetters >= kForeignFileUnknownRecords && unknownLetters * 2 > itemRecords) {
+        return damaged("Most of its records are not Ledgerine records");
     }
 
     book.items.reserve(registerCount);
     book.autoDupItems.reserve(autoDupCount);
     for (std::size_t i = 0; i < itemRecords; ++i) {
         const RecordView r = record(i);
-        switch (kindOf(r.charAt(kStatusAt))) {
+        const Kind kind = kindOf(r.charAt(kStatusAt));
+        if (problems[i]) {
+            book.messages.push_back(skippedRecordMessage(i + 1, problems[i]));
+            continue;
+        }
+        switch (kind) {
         case Kind::Register:
             book.items.push_back(decodeItem(r));
             break;
@@ -298,6 +298,11 @@ ReadResult decodeChequeBook(std::string_view bytes) {
     return result;
 }
 
+std::string skippedRecordMessage(std::size_t recordNumber, std::string_view problem) {
+    return "Record " + std::to_string(recordNumber) + " " + std::string(problem) +
+           " and cannot be read as an item. It is left out, and will not be saved again.";
+}
+
 ReadResult readChequeBookFile(const std::filesystem::path& path) {
     std::error_code ec;
     const auto size = std::filesystem::file_size(path, ec);
@@ -313,6 +318,33 @@ ReadResult readChequeBookFile(const std::filesystem::path& path) {
         return failure(ReadError::FileError, runtime::errorText(7), 7);
     }
     return decodeChequeBook(bytes);
+}
+
+std::string codeFileLinkName(const std::filesystem::path& codeFile, const std::filesystem::path& bookFile) {
+    const std::string full = codeFile.string();
+    if (textLength(full) <= kLinkNameWidth) {
+        return full;
+    }
+    std::error_code ec; // no current directory: relative names stay as they are
+    const std::filesystem::path bookFolder =
+        std::filesystem::absolute(bookFile, ec).lexically_normal().parent_path();
+    const std::string relative =
+        std::filesystem::absolute(codeFile, ec).lexically_normal().lexically_relative(bookFolder).string();
+    if (!relative.empty() && textLength(relative) <= kLinkNameWidth) {
+        return relative;
+    }
+    return trimRight(fitText(codeFile.filename().string(), kLinkNameWidth));
+}
+
+std::string codeFileLinkPath(std::string_view link, const std::filesystem::path& bookFile) {
+    const std::filesystem::path name{std::string(link)};
+    if (name.empty() || name.is_absolute()) {
+        return std::string(link);
+    }
+    std::error_code ec;
+    const std::filesystem::path besideBook = std::filesystem::absolute(bookFile, ec).parent_path() / name;
+    return std::filesystem::is_regular_file(besideBook, ec) ? besideBook.lexically_normal().string()
+                                                            : std::string(link);
 }
 
 std::string earlierReleaseQuestion(std::string_view fileName) {

@@ -34,7 +34,7 @@ enum class ReadError {
     TooShort,  // fewer than the four records every cheque book has
     BadLength, // length not a whole number of records
     TooLarge,  // beyond kMaxBookFileSize
-    Damaged,   // a record holds values no cheque book can hold (dates, amounts, flags, control bytes)
+    Damaged,   // most records carry unknown letters: not a cheque book
 };
 
 // What a whole, valid cheque-book file holds, before any question of the Open flow is asked.
@@ -53,8 +53,10 @@ struct BookFileContents {
     std::vector<Item> autoDupItems; // "A", "P" as stored, "T" read back as "A"
     BudgetPeriod period;            // from "S"/"E" records; unset bounds when missing
 
-    // Messages to show while the records are read, in file order (one kInvalidRecordMessage per
-    // skipped record).
+    // Messages to show while the records are read, in file order: one kInvalidRecordMessage per
+    // record with an unknown letter, one skippedRecordMessage per record that cannot be read as
+    // an item (an impossible date, deposit flag or amount). Text is never a reason to skip: control
+    // characters are read as blanks, as typing turns them into blanks.
     std::vector<std::string> messages;
 
     bool sortTypeKnown() const { return sortLetter == 'C' || sortLetter == 'D'; }
@@ -71,11 +73,28 @@ struct ReadResult {
     bool ok() const { return error == ReadError::None; }
 };
 
-// Checks the whole file first and only then decodes it; a file that fails any check yields an
-// error and no records at all.
+// With this many records of unknown letters, making up more than half of the records before the
+// link record, a file is taken for something other than a cheque book.
+inline constexpr std::size_t kForeignFileUnknownRecords = 2;
+
+// The message for a record left out because it cannot be read as an item; its number counts
+// from 1. Saving writes only what was loaded, so the message says the record will be lost.
+std::string skippedRecordMessage(std::size_t recordNumber, std::string_view problem);
+
+// Checks the file's structure (length, size) and every record first and only then decodes it; a
+// file that fails a structural check yields an error and no records at all. Damage to single
+// records is repaired (text) or skipped with a message (BookFileContents::messages).
 ReadResult decodeChequeBook(std::string_view bytes);
 // Reads and decodes the file at path (refusing oversized files before reading them).
 ReadResult readChequeBookFile(const std::filesystem::path& path);
+
+// What the link record names for a budget/code file: its full path when that fits the 48
+// characters, else its path relative to the cheque book's folder, so that the book finds it
+// again from any current directory; the bare file name only when neither fits.
+std::string codeFileLinkName(const std::filesystem::path& codeFile, const std::filesystem::path& bookFile);
+// The file a link names, seen from the book at `bookFile`: a relative name is looked for in the
+// book's folder first; when it is not there the name is returned as stored.
+std::string codeFileLinkPath(std::string_view link, const std::filesystem::path& bookFile);
 
 // The question asked for a file of an earlier release ("Ledgerine 95" title, Yes/No).
 std::string earlierReleaseQuestion(std::string_view fileName);

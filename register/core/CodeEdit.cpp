@@ -53,10 +53,15 @@ std::optional<std::string> codeEntry(std::string_view utf8) {
     return fitText(code, kCodeCodeWidth);
 }
 
-bool budgetEntryTooLarge(std::string_view text) {
+bool budgetEntryTooLarge(std::string_view text) { return !budgetEntryProblem(text).empty(); }
+
+std::string_view budgetEntryProblem(std::string_view text) {
     const double cents = budgetCents(text);
-    return !std::isfinite(cents) || std::fabs(cents) > kMaxBudgetCents ||
-           textLength(trimBlanks(text)) > kCodeBudgetWidth;
+    if (!std::isfinite(cents) || std::fabs(cents) > kMaxBudgetCents)
+        return kBudgetTooLargeReenter;
+    if (textLength(trimBlanks(text)) > kCodeBudgetWidth)
+        return kBudgetTooLongReenter;
+    return {};
 }
 
 bool budgetKeyAllowed(char key) {

@@ -38,6 +38,9 @@ inline constexpr std::string_view kCodeTooLongReenter =
     "Check code type of longer than four characters\rPlease reenter!";
 inline constexpr std::string_view kBudgetTooLargeReenter =
     "Budget amount exceeds the allowable maximum of $999,999.99\rPlease reenter!";
+// For a budget within the limit whose text is longer than the record's field ("-100000.00").
+inline constexpr std::string_view kBudgetTooLongReenter =
+    "A budget amount may hold at most 9 characters, sign and decimals included.\rPlease reenter!";
 
 // Budget colours of the text box and the information window (platform RGB values).
 inline constexpr unsigned kExpenseColor = 255;    // red
@@ -56,6 +59,9 @@ std::optional<std::string> codeEntry(std::string_view utf8);
 // would not fit the 9 characters of the record (a sign in front of six whole digits), since the
 // record would then keep a cut, different amount.
 bool budgetEntryTooLarge(std::string_view text);
+// Why the budget box refuses its text: kBudgetTooLargeReenter for an amount beyond the limit,
+// kBudgetTooLongReenter for one within it that does not fit the 9 characters; empty when taken.
+std::string_view budgetEntryProblem(std::string_view text);
 // Keys the budget box takes: digits, ".", "-" and the editing keys (backspace).
 bool budgetKeyAllowed(char key);
 // A budget text with a minus sign in front or a negative amount.

@@ -243,6 +243,15 @@ std::string codeFileTitle(std::string_view path) {
     return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
 }
 
+bool isStorablePath(std::string_view utf8Path) {
+    return runtime::cp1252ToUtf8(runtime::utf8ToCp1252(utf8Path)) == utf8Path;
+}
+
+std::string unstorablePathMessage(std::string_view utf8Path) {
+    return std::string(utf8Path) +
+           "\rholds characters that Ledgerine cannot store in its files.\rPlease choose a name without them.";
+}
+
 CodeFileLoad decodeCodeFile(std::string_view bytes, std::string_view path) {
     CodeFileLoad load;
     load.path = std::string(path);

@@ -173,6 +173,12 @@ CodeFileLoad loadCodeFile(const CodeFileSource& source);
 // The part of a path after its last "/".
 std::string codeFileTitle(std::string_view path);
 
+// The settings file ("Codetypes") and the cheque book's link record hold a budget/code file's
+// path as Windows-1252 text. A path with a character outside it would come back as "?" and name
+// nothing, so such a path is refused with unstorablePathMessage before it is used.
+bool isStorablePath(std::string_view utf8Path);
+std::string unstorablePathMessage(std::string_view utf8Path);
+
 // --- Saving -------------------------------------------------------------------------------------
 
 // The file's bytes: per record "description","code","budget" at their full widths and CR LF.

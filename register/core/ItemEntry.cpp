@@ -145,9 +145,13 @@ std::optional<runtime::Currency> parseEntryAmount(std::string_view text) {
     const std::optional<runtime::Currency> amount = runtime::Currency::parse(text);
     if (!amount)
         return std::nullopt;
-    // What the box shows is what is kept: round half away from zero to whole cents. The largest
-    // amounts have no whole cent above them in range and keep their last digits.
-    const std::int64_t cents = roundedCents(amount->ticks());
+    return roundToCents(*amount);
+}
+
+runtime::Currency roundToCents(runtime::Currency amount) {
+    // The largest amounts have no whole cent above them in range and keep their last digits (the
+    // most negative ones round towards zero, so they always have one).
+    const std::int64_t cents = roundedCents(amount.ticks());
     if (cents > std::numeric_limits<std::int64_t>::max() / 100)
         return amount;
     return runtime::Currency::fromTicks(cents * 100);

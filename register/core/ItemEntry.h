@@ -43,6 +43,8 @@ std::optional<std::string> filterAmount(std::string_view text);
 // The amount a finished box holds: a leading "$" dropped, rounded to cents; an empty box is
 // zero. nullopt for text that is no amount.
 std::optional<runtime::Currency> parseEntryAmount(std::string_view text);
+// What a box showing two decimals holds: rounded half away from zero to whole cents.
+runtime::Currency roundToCents(runtime::Currency amount);
 // Two decimals, no grouping, so that the text reads back as the same amount.
 std::string entryAmountText(runtime::Currency amount);
 

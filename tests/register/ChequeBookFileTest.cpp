@@ -333,4 +333,46 @@ TEST(LedgerBookSave, MissingFileIsADiskErrorNotAnEmptyBook) {
     EXPECT_EQ(read.errorMessage, "File not found");
 }
 
+// --- The link to a budget/code file ---------------------------------------------------------------
+
+struct LinkCase {
+    const char* name;
+    const char* codeFile;
+    const char* bookFile;
+    const char* link;
+};
+
+class LedgerCodeFileLink : public testing::TestWithParam<LinkCase> {};
+
+TEST_P(LedgerCodeFileLink, FitsTheFieldAndLeadsBackFromTheBook) {
+    const LinkCase& c = GetParam();
+    EXPECT_EQ(ledger::codeFileLinkName(c.codeFile, c.bookFile), c.link);
+    EXPECT_LE(std::string(c.link).size(), ledger::kLinkNameWidth);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, LedgerCodeFileLink,
+    testing::Values(
+        LinkCase{"FullPathThatFits", "/home/ann/codes/household.csv", "/srv/books/home.lgn",
+                 "/home/ann/codes/household.csv"},
+        LinkCase{"LongPathBelowTheBook", "/home/ann/Documents/Household accounts 2026/budget/household.csv",
+                 "/home/ann/Documents/Household accounts 2026/home.lgn", "budget/household.csv"},
+        LinkCase{"LongPathBesideTheBooksFolder", "/home/ann/Documents/Household accounts 2026/budget/household.csv",
+                 "/home/ann/Documents/Household accounts 2026/books/home.lgn", "../budget/household.csv"},
+        LinkCase{"NeitherFitsKeepsTheName",
+                 "/home/ann/Documents/Household accounts 2026/a very long folder name indeed/household.csv",
+                 "/srv/books/home.lgn", "household.csv"}),
+    [](const testing::TestParamInfo<LinkCase>& row) { return std::string(row.param.name); });
+
+TEST(LedgerCodeFileLink, RelativeNameIsLookedForBesideTheBookFirst) {
+    TempDir dir;
+    fs::create_directories(dir.path() / "budget");
+    { std::ofstream(dir.path() / "budget" / "household.csv") << "x"; }
+    const fs::path book = dir.path() / "home.lgn";
+    EXPECT_EQ(ledger::codeFileLinkPath("budget/household.csv", book), (dir.path() / "budget/household.csv").string());
+    // Not beside the book: the name as stored, for the current directory to resolve.
+    EXPECT_EQ(ledger::codeFileLinkPath("other.csv", book), "other.csv");
+    EXPECT_EQ(ledger::codeFileLinkPath("/abs/codes.csv", book), "/abs/codes.csv");
+}
+
 } // namespace

@@ -116,4 +116,27 @@ INSTANTIATE_TEST_SUITE_P(
                                  UnlistedCodeAnswer::Code}),
     [](const testing::TestParamInfo<UnlistedCase>& row) { return std::string(row.param.name); });
 
+// The budget box says which rule refused the text: the amount, or the record's nine characters.
+struct BudgetProblemCase {
+    const char* name;
+    std::string text;
+    std::string_view problem;
+};
+
+class CodeEditBudgetProblem : public testing::TestWithParam<BudgetProblemCase> {};
+
+TEST_P(CodeEditBudgetProblem, NamesTheRuleThatRefused) {
+    EXPECT_EQ(ledger::budgetEntryProblem(GetParam().text), GetParam().problem);
+    EXPECT_EQ(ledger::budgetEntryTooLarge(GetParam().text), !GetParam().problem.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CodeEdit, CodeEditBudgetProblem,
+    testing::Values(BudgetProblemCase{"TenCharactersWithinTheLimit", "-100000.00",
+                                      "A budget amount may hold at most 9 characters, sign and decimals "
+                                      "included.\rPlease reenter!"},
+                    BudgetProblemCase{"BeyondTheLimit", "1000000",
+                                      "Budget amount exceeds the allowable maximum of $999,999.99\rPlease reenter!"}),
+    [](const testing::TestParamInfo<BudgetProblemCase>& row) { return std::string(row.param.name); });
+
 } // namespace

@@ -205,4 +205,16 @@ TEST(LedgerEntryRules, LargestAmountsNeverOverflowWhenRounded) {
     EXPECT_FALSE(ledger::filterAmount("99999999999").has_value());
 }
 
+TEST(LedgerEntryRules, StartingBalanceKeepsWhatTheBoxShows) {
+    // A new book's starting balance goes through the same rounding as a typed amount.
+    const auto cents = [](const char* text) { return ledger::roundToCents(*Currency::parse(text)).ticks(); };
+    constexpr std::int64_t kMinTicks = std::numeric_limits<std::int64_t>::min();
+    EXPECT_EQ(cents("12.345"), 123500);
+    EXPECT_EQ(cents("-12.345"), -123500);
+    EXPECT_EQ(cents("12.3449"), 123400);
+    EXPECT_EQ(cents("-0.004"), 0);
+    // The most negative amount rounds to the whole cent above it, which is still in range.
+    EXPECT_EQ(ledger::roundToCents(Currency::fromTicks(kMinTicks)).ticks(), kMinTicks + 8);
+}
+
 } // namespace

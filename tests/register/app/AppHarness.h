@@ -15,6 +15,7 @@
 #include "ui/Vx3dList.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -98,6 +99,18 @@ struct Harness {
     QString line(int i) const { return window->lstChqList->List(i); }
     int lineCount() const { return window->lstChqList->ListCount(); }
 };
+
+// The built programs and the source tree: from the test runner's environment, otherwise beside
+// this executable (build/tests next to build/bin) and the tree it was built from, so that the
+// tests pass from any working directory.
+inline QString binDir() {
+    const QString dir = qEnvironmentVariable("VX_BIN_DIR");
+    return !dir.isEmpty() ? dir : QCoreApplication::applicationDirPath() + QStringLiteral("/../bin");
+}
+inline QString sourceDir() {
+    const QString dir = qEnvironmentVariable("VX_SOURCE_DIR");
+    return !dir.isEmpty() ? dir : QStringLiteral(LEDGER_SOURCE_DIR);
+}
 
 inline ui::FileDialogResult chosen(const QString& path) {
     ui::FileDialogResult r;

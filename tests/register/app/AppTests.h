@@ -11,3 +11,8 @@ int runAutoDupWindowTest(int argc, char** argv);
 int runLookTest(int argc, char** argv);
 int runBadInputTest(int argc, char** argv);
 int runCodeFileFlowTest(int argc, char** argv);
+int runCommandStateTest(int argc, char** argv);
+int runFileFlowTest(int argc, char** argv);
+int runReconcileWindowTest(int argc, char** argv);
+int runCodeWindowsTest(int argc, char** argv);
+int runReportWindowTest(int argc, char** argv);

@@ -187,7 +187,7 @@ void CodeFileFlowTest::startUp() {
 }
 
 void CodeFileFlowTest::shippedCodesLoadAndSaveUnchanged() {
-    QFile sample(qEnvironmentVariable("VX_SOURCE_DIR") + "/samples/lgncodes.csv");
+    QFile sample(sourceDir() + "/samples/lgncodes.csv");
     QVERIFY(sample.open(QIODevice::ReadOnly));
     const QByteArray shipped = sample.readAll();
     Harness h(QByteArray(), withCodes(shipped));

@@ -725,8 +725,8 @@ void EntryWindowTest::budgetAndCodeWithoutCodeFile() {
     ScriptedPrompter prompter;
     ui::MemoryClipboard board;
     frmChqUP w(ledger::EntryMode::NewEntry, prompter, board);
-    prompter.expectMsgBox(kApp, "No Budget Information Available!", kOkExcl, ui::vbOK)
-        .expectMsgBox(kApp, "No Budget Information Available!", kOkExcl, ui::vbOK);
+    prompter.expectMsgBox(kApp, "No Budget Information Available!", ui::vbOKOnly + ui::vbCritical, ui::vbOK)
+        .expectMsgBox(kApp, "No Budget Information Available!", ui::vbOKOnly + ui::vbCritical, ui::vbOK);
     w.cmdBudget->click();
     w.mnuBudgetStatus->trigger();
     QVERIFY2(prompter.clean(), qPrintable(prompter.report()));

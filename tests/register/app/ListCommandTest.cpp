@@ -16,7 +16,7 @@ struct Run {
 
 Run runProgram(const QStringList& args, const QByteArray& stdinText = QByteArray()) {
     QProcess p;
-    p.setProgram(qEnvironmentVariable("VX_BIN_DIR") + QStringLiteral("/ledgrn32"));
+    p.setProgram(binDir() + QStringLiteral("/ledgrn32"));
     p.setArguments(args);
     // Whatever happens, no window may appear: without a display a window would abort the program.
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -47,7 +47,7 @@ private slots:
 };
 
 void ListCommandTest::sampleMatchesCheckedInListing() {
-    const QString source = qEnvironmentVariable("VX_SOURCE_DIR");
+    const QString source = sourceDir();
     QFile expected(source + QStringLiteral("/tests/register/sample.list.txt"));
     QVERIFY(expected.open(QIODevice::ReadOnly));
     const Run run = runProgram({QStringLiteral("--list"), source + QStringLiteral("/samples/sample.lgn")});

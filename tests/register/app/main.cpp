@@ -8,7 +8,8 @@ int main(int argc, char** argv) {
     int failures = 0;
     for (auto run :
          {runMainWindowTest, runNewAndOpenTest, runSaveCloseTest, runListCommandTest, runEntryWindowTest,
-          runRegisterOpsTest, runAutoDupWindowTest, runBadInputTest, runCodeFileFlowTest, runLookTest})
+          runRegisterOpsTest, runAutoDupWindowTest, runBadInputTest, runCodeFileFlowTest, runCodeWindowsTest, runLookTest, runReconcileWindowTest,
+          runCommandStateTest, runFileFlowTest, runReportWindowTest})
         failures += run(argc, argv);
     return failures == 0 ? 0 : 1;
 }
