@@ -48,6 +48,14 @@ public:
     // ---- The container's side ----
     virtual const TypeLibrary& typeLibrary() const = 0;
     virtual std::uint32_t GetMiscStatus() const { return 0; }
+    // The class IDs of the control's property pages, in the order a property frame shows them.
+    virtual std::vector<CLSID> GetPropertyPages() const { return {}; }
+    // The verbs a container offers for the control: OLEIVERB_PROPERTIES opens its pages.
+    struct Verb {
+        int id;
+        QString text;
+    };
+    virtual std::vector<Verb> GetVerbs() const { return {}; }
     // DISPID of a member name (case-insensitive), or nothing.
     std::optional<DISPID> GetIDsOfNames(const QString& name) const;
     // The dispatch boundary: every error becomes a status and, for a raised error, its exception

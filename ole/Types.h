@@ -76,6 +76,13 @@ inline constexpr DISPID DISPID_AMBIENT_LOCALEID = -705;
 inline constexpr DISPID DISPID_AMBIENT_USERMODE = -709;
 inline constexpr DISPID DISPID_AMBIENT_UIDEAD = -710;
 
+// The verb that shows a control's property pages.
+inline constexpr int OLEIVERB_PROPERTIES = -7;
+
+// Self-registration results.
+inline constexpr HRESULT SELFREG_E_TYPELIB = static_cast<HRESULT>(0x80040200u);
+inline constexpr HRESULT SELFREG_E_CLASS = static_cast<HRESULT>(0x80040201u);
+
 // OLE miscellaneous status bits.
 inline constexpr std::uint32_t OLEMISC_RECOMPOSEONRESIZE = 0x1;
 inline constexpr std::uint32_t OLEMISC_CANTLINKINSIDE = 0x10;

@@ -1,5 +1,10 @@
 #include "calendar/container/Container.h"
 
+#include "ole/PropertyFrame.h"
+#include "winapi/Module.h"
+
+#include <QGuiApplication>
+
 #include "ole/PictureHolder.h"
 #include "ole/PropertyBag.h"
 
@@ -85,7 +90,11 @@ Container::~Container() {
 
 bool Container::create(const QString& classId, const QStringList& modules) {
     ole::HRESULT hr = ole::S_OK;
-    control_ = ole::CoCreateInstance(classId, modules, nullptr, &hr);
+    // A registered class is served by the module the registry names; otherwise the given modules
+    // are asked, as before the suite was installed.
+    if (!modules.isEmpty() || !(control_ = ole::CoCreateInstance(classId, nullptr, &hr)))
+        control_ = ole::CoCreateInstance(classId, modules.isEmpty() ? QStringList{QStringLiteral("VXCALNDR")} : modules,
+                                         nullptr, &hr);
     if (!control_) {
         out_ << "error " << hex(hr) << ": cannot create " << classId << Qt::endl;
         return false;
@@ -278,8 +287,50 @@ bool Container::execute(const QStringList& w) {
     }
     if (cmd == QLatin1String("script"))
         return need(1) && runScript(unquoted(w[1]));
+    if (cmd == QLatin1String("verbs")) {
+        for (const auto& verb : control_->GetVerbs())
+            out_ << "verb " << verb.id << ' ' << verb.text << Qt::endl;
+        return true;
+    }
+    if (cmd == QLatin1String("pages"))
+        return need(0) && pages(false);
+    if (cmd == QLatin1String("properties"))
+        return need(0) && pages(true);
     out_ << "error: unknown command " << w.value(0) << Qt::endl;
     return false;
+}
+
+bool Container::pages(bool show) {
+    ole::PropertyFrame frame(QStringLiteral("Properties"), {control_.get()}, control_->GetPropertyPages());
+    frame.setReporter([this](const QString& text) { out_ << "message: " << text << Qt::endl; });
+    for (const auto& missing : frame.missingPages())
+        out_ << "error: page " << missing.text << " is not registered" << Qt::endl;
+    const QStringList captions = frame.captions();
+    for (qsizetype i = 0; i < captions.size(); ++i)
+        out_ << "page " << i + 1 << ' ' << captions[i] << Qt::endl;
+    if (show && QGuiApplication::platformName() != QLatin1String("offscreen"))
+        frame.exec();
+    settle();
+    return frame.missingPages().empty();
+}
+
+int registerServer(QTextStream& out, const QString& module, bool reg) {
+    const char* entry = reg ? "DllRegisterServer" : "DllUnregisterServer";
+    winapi::HMODULE handle = winapi::LoadLibraryA(module.toLocal8Bit().constData());
+    if (!handle) {
+        out << "error: cannot load " << module << Qt::endl;
+        return 1;
+    }
+    using SelfRegFn = ole::HRESULT (*)();
+    auto fn = reinterpret_cast<SelfRegFn>(winapi::GetProcAddress(handle, entry));
+    const ole::HRESULT hr = fn ? fn() : ole::E_FAIL;
+    winapi::FreeLibrary(handle);
+    if (hr != ole::S_OK) {
+        out << "error " << hex(hr) << ": " << entry << " of " << module << Qt::endl;
+        return 1;
+    }
+    out << (reg ? "registered " : "unregistered ") << module << Qt::endl;
+    return 0;
 }
 
 bool Container::run(const QString& line) {
@@ -293,7 +344,8 @@ bool Container::runWords(const QStringList& words) {
     static const QHash<QString, int> arity{
         {QStringLiteral("set"), 2},      {QStringLiteral("get"), 1},   {QStringLiteral("call"), 1},
         {QStringLiteral("save"), 1},     {QStringLiteral("load"), 1},  {QStringLiteral("mode"), 1},
-        {QStringLiteral("typeinfo"), 0}, {QStringLiteral("reset"), 0}, {QStringLiteral("script"), 1}};
+        {QStringLiteral("typeinfo"), 0}, {QStringLiteral("reset"), 0}, {QStringLiteral("script"), 1},
+        {QStringLiteral("verbs"), 0},    {QStringLiteral("pages"), 0}, {QStringLiteral("properties"), 0}};
     bool ok = true;
     for (qsizetype i = 0; i < words.size();) {
         const auto it = arity.find(words[i].toLower());

@@ -39,6 +39,8 @@ private:
     bool save(const QString& path);
     bool load(const QString& path);
     bool setMode(const QString& mode);
+    // The control's property frame: lists its pages, and shows it when there is a screen.
+    bool pages(bool show);
     // Paints the control as a visible container would, then delivers its posted messages.
     void settle();
     ole::Variant valueFor(const ole::MemberInfo& member, const QString& text) const;
@@ -47,6 +49,9 @@ private:
     ole::SimpleSite site_;
     ole::CreatedControl control_;
 };
+
+// Runs a module's DllRegisterServer (or DllUnregisterServer) and prints the outcome; the exit code.
+int registerServer(QTextStream& out, const QString& module, bool reg);
 
 // Splits a command line into words: blanks separate, double quotes group (kept in the word).
 QStringList splitCommand(const QString& line);

@@ -1,11 +1,14 @@
 #include "calendar/control/VxcalndrCtrl.h"
 
+#include "calendar/control/CalendarAccessible.h"
 #include "calendar/core/WinIniIntl.h"
 #include "runtime/Clock.h"
 #include "runtime/Cp1252.h"
 #include "vxrun/Colors.h"
 
-#include <QPainter>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QStyleHints>
 
 namespace vxcal {
 
@@ -13,6 +16,7 @@ namespace {
 
 constexpr std::uint32_t kVersion = 0x00010000;   // 1.0
 constexpr unsigned kDateChangedMessage = 0x0433; // WM_USER + 51
+constexpr unsigned kRepeatTickMessage = 0x042A;  // WM_USER + 42
 
 const IntlSettings& pickIntl(const CalendarEnvironment& env, std::unique_ptr<IntlSettings>& own) {
     if (env.intl)
@@ -44,6 +48,21 @@ CVxcalndrCtrl::CVxcalndrCtrl(QWidget* parent, CalendarEnvironment env)
       clock_(pickClock(env, ownClock_)), runModal_(std::move(env.runModal)), texts_(intl_),
       dates_(texts_, intl_, clock_) {
     setObjectName(QStringLiteral("Vx3dCalendar"));
+    tickCount_ = env.tickCount ? std::move(env.tickCount) : [] {
+        static QElapsedTimer clock;
+        if (!clock.isValid())
+            clock.start();
+        return static_cast<std::uint32_t>(clock.elapsed());
+    };
+    doubleClickTime_ = env.doubleClickTime ? std::move(env.doubleClickTime)
+                                           : [] { return QGuiApplication::styleHints()->mouseDoubleClickInterval(); };
+    leftButtonDown_ = env.leftButtonDown ? std::move(env.leftButtonDown)
+                                         : [] { return (QGuiApplication::mouseButtons() & Qt::LeftButton) != 0; };
+    // The paint covers the whole control, so nothing is erased first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true); // MouseMove fires without a held button too
+    CalendarAccessible::install();
     InitializeIIDs(&kDispatchIid, &kEventsIid);
     EnableSimpleFrame();
     titleFont.setNotify([this] { InvalidateControl(); });
@@ -212,31 +231,13 @@ void CVxcalndrCtrl::DoPropExchange(ole::CPropExchange* pPX) {
     }
 }
 
-void CVxcalndrCtrl::OnDraw(QPainter* painter, const QRect& bounds, const QRect&) {
-    // The change events come from the paint: compare with the date of the previous paint.
-    if (lastDay != 0 && lastMonth != 0 && lastYear != 0) {
-        if (model().day() != lastDay)
-            PostMessage(kDateChangedMessage, 0);
-        if (model().month() != lastMonth) {
-            model().computeMarks();
-            PostMessage(kDateChangedMessage, 1);
-        }
-        if (model().year() != lastYear) {
-            model().computeMarks();
-            PostMessage(kDateChangedMessage, 2);
-        }
-    } else {
-        model().computeMarks();
-    }
-    lastDay = model().day();
-    lastMonth = model().month();
-    lastYear = model().year();
-
-    // Placeholder paint until the calendar's own drawing is in: the fill colour only.
-    painter->fillRect(bounds, vxrun::toQColor(vxrun::TranslateOleColor(FillColor)));
-}
-
 bool CVxcalndrCtrl::OnWindowMessage(unsigned message, std::intptr_t wParam, std::intptr_t) {
+    if (message == kRepeatTickMessage) {
+        // A held arrow's repeat tick: handled as a mouse move at (0, 0).
+        tickPending_ = false;
+        trackMouse(0, 0);
+        return true;
+    }
     if (message != kDateChangedMessage)
         return false;
     switch (wParam) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calendar/control/CalendarLayout.h"
 #include "calendar/control/VxOleControl.h"
 #include "calendar/control/VxcalndrTypeLib.h"
 // The language texts name a member "slots", which Qt's keyword macro would swallow.
@@ -12,6 +13,7 @@
 
 #include <QDate>
 #include <QDialog>
+#include <QFont>
 
 #include <array>
 #include <cstdint>
@@ -36,11 +38,11 @@ struct CalendarEnvironment {
     std::function<int(QDialog&)> runModal;
     // The locale module's name.
     QByteArray localeModule = "VXLOCALE";
-};
-
-// Rectangle of a hit cell in pixels (left, top, right, bottom).
-struct CellRect {
-    std::int32_t left = 0, top = 0, right = 0, bottom = 0;
+    // The millisecond tick, the double-click time and whether the left button is held, which time
+    // a held arrow's repeat; null members use the system's.
+    std::function<std::uint32_t()> tickCount;
+    std::function<int()> doubleClickTime;
+    std::function<bool()> leftButtonDown;
 };
 
 // The 3-D month-calendar control. A container drives it through dispatch (its type library is
@@ -69,6 +71,9 @@ public:
 
     const ole::TypeLibrary& typeLibrary() const override { return calendarTypeLibrary(); }
     std::uint32_t GetMiscStatus() const override;
+    // Its pages and the Properties verb (VxcalndrPropPage.cpp).
+    std::vector<ole::CLSID> GetPropertyPages() const override;
+    std::vector<Verb> GetVerbs() const override;
 
     // ---- Qt properties: the same rules as the dispatch interface, without exceptions; a refused
     // value leaves the property as it was and the setter returns false. ----
@@ -105,6 +110,17 @@ public:
     const DateModel& dates() const { return model(); }
     const LanguageTexts& texts() const { return texts_; }
     std::array<CellRect, 36>& cellRects() { return cells; }
+    // The whole control into dc within rect; refills the cell table and posts the date-changed
+    // notifications (CalendarPaint.cpp).
+    void DrawCalendar(QPainter* dc, const QRect& rect);
+    // Caption height: TitleHeight, or measured from the caption font when it is 0.
+    short ComputeTitleHeight();
+    QFont CreateTitleFont() const;
+    int GetWeekNumber(int month, int day, int year, int dayStart) const;
+    // The layout of the last paint.
+    const CalendarLayout& layout() const { return layout_; }
+    short currentPressedCell() const { return pressedCell; }
+    bool focused() const { return hasFocus != 0; }
 
 Q_SIGNALS:
     void dateChanged(QDate date);
@@ -121,6 +137,17 @@ protected:
     void OnResetState() override;
     void OnDraw(QPainter* painter, const QRect& bounds, const QRect& invalid) override;
     bool OnWindowMessage(unsigned message, std::intptr_t wParam, std::intptr_t lParam) override;
+    void OnDrawMetafile(QPainter* painter, const QRect& bounds);
+
+    // Mouse, keyboard and focus (CalendarInput.cpp).
+    bool event(QEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
 
 private:
     // Dispatch wiring (VxcalndrDispatch.cpp).
@@ -134,6 +161,14 @@ private:
     void changed(int dispid);
 
     void setDefaults();
+    // Input (CalendarInput.cpp).
+    void PressCell(int cell);
+    void trackMouse(int x, int y);
+    void postRepeatTick();
+    void toggleMark();
+    // Paint helpers (CalendarPaint.cpp).
+    void noteDateForEvents();
+    QFont pixelFont(QFont f) const;
     // Property setters with side effects (VxcalndrProperties.cpp).
     void SetMousePointer(short v);
     void SetAutoSize(bool v);
@@ -183,6 +218,11 @@ private:
     short MousePointer = 0;
 
     QDate lastEmittedDate_;
+    std::function<std::uint32_t()> tickCount_;
+    std::function<int()> doubleClickTime_;
+    std::function<bool()> leftButtonDown_;
+    bool tickPending_ = false; // one repeat tick in the queue at a time
+    CalendarLayout layout_;
 };
 
 // The title font's description when the storage holds none and after a reset.

@@ -43,6 +43,10 @@ ReportWindow::ReportWindow(const Services& services, const QString& objectName, 
     lblCodeFile = label("lblCodeFile");
     lblPeriod = label("lblPeriod");
     lstSelectedCode = new ui::Vx3dList(QStringLiteral("lstSelectedCode"), columns, this);
+    // Particulars hold up to 25 characters; the default column width would cut them.
+    if (const auto particulars = columns.indexOf(QStringLiteral("Particulars")); particulars >= 0)
+        lstSelectedCode->setColumnWidth(static_cast<int>(particulars),
+                                        lstSelectedCode->fontMetrics().averageCharWidth() * 27);
     layout->addWidget(lstSelectedCode, 1);
     totals_ = new QWidget(this);
     totals_->setLayout(new QGridLayout);

@@ -100,3 +100,28 @@ TEST(ContainerProgram, ListsTypeInformationAndRefusesUnknownClasses) {
 }
 
 } // namespace
+
+namespace {
+
+// Installing registers the control; the container then finds it and its five pages through the
+// registry, and a second removal reports the type library's failure code.
+TEST(ContainerProgram, RegistersListsPagesAndUnregisters) {
+    QTemporaryDir windows;
+    int code = -1;
+    EXPECT_EQ(runContainer({QStringLiteral("register")}, windows, &code), QStringLiteral("registered VXCALNDR\n"));
+    EXPECT_EQ(code, 0);
+    EXPECT_TRUE(QFile::exists(windows.filePath(QStringLiteral("REG.DAT"))));
+    EXPECT_EQ(runContainer({QStringLiteral("--class"), QStringLiteral("{0A9F72E0-91CE-101B-AFF8-00AA003E1700}"),
+                            QStringLiteral("verbs"), QStringLiteral("pages")},
+                           windows, &code),
+              QStringLiteral("verb -7 &Properties...\npage 1 Display Settings\npage 2 Data Settings\npage 3 Colors\n"
+                             "page 4 Fonts\npage 5 Pictures\n"));
+    EXPECT_EQ(code, 0);
+    runContainer({QStringLiteral("unregister")}, windows, &code);
+    EXPECT_EQ(code, 0);
+    EXPECT_EQ(runContainer({QStringLiteral("unregister")}, windows, &code),
+              QStringLiteral("error 0x80040200: DllUnregisterServer of VXCALNDR\n"));
+    EXPECT_EQ(code, 1);
+}
+
+} // namespace
