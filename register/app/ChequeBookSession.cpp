@@ -1,4 +1,5 @@
 #include "register/app/ChequeBookSession.h"
+#include "register/app/QtText.h"
 
 #include "register/app/FrmNewBook.h"
 #include "register/app/LGNPASSWORD.h"
@@ -17,9 +18,6 @@
 namespace ledger {
 
 namespace {
-
-QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-std::string utf8(const QString& text) { return text.toUtf8().toStdString(); }
 
 const QString kNewTitle = QStringLiteral("New File");
 const QString kOpenTitle = QStringLiteral("Open File");
@@ -51,8 +49,8 @@ int showDiskError(ui::Prompter& prompter, int errorNumber, int previousErrorNumb
     return diskErrorResult(prompter.msgBox(qs(prompt->message), prompt->style, qs(kDiskErrorTitle)));
 }
 
-ChequeBookSession::ChequeBookSession(ui::Prompter& prompter, const runtime::Clock& clock, RecentFiles& recentFiles,
-                                     QObject* parent)
+ChequeBookSession::ChequeBookSession(ui::Prompter& prompter, const runtime::Clock& clock,
+                                     RecentFiles& recentFiles, QObject* parent)
     : QObject(parent), prompter_(prompter), clock_(clock), recentFiles_(recentFiles) {}
 
 ChequeBookSession::~ChequeBookSession() = default;
@@ -123,8 +121,8 @@ bool ChequeBookSession::newBook() {
         prompter_.saveFile(bookFileDialog(QStringLiteral("New Cheque Book"), true));
     if (!choice)
         return false;
-    const bool wantPassword =
-        ask(QStringLiteral("Do you want a PassWord applied to your Cheque Book?"), kPasswordTitle) == ui::vbYes;
+    const bool wantPassword = ask(QStringLiteral("Do you want a PassWord applied to your Cheque Book?"),
+                                  kPasswordTitle) == ui::vbYes;
 
     FrmNewBook form(prompter_, wantPassword, dialogParent_);
     if (prompter_.runModal(form) != QDialog::Accepted)
@@ -203,8 +201,9 @@ bool ChequeBookSession::load(const QString& path) {
     SortOrder order = contents.sortLetter == 'C' ? SortOrder::Code : SortOrder::Date;
     if (!contents.sortTypeKnown()) {
         const std::optional<QString> answer = prompter_.inputBox(
-            QStringLiteral("Sort Type has not been defined for this file!\nEnter C for code sort,\nD for Date "
-                           "sort.\nDefault is Date Sort"),
+            QStringLiteral(
+                "Sort Type has not been defined for this file!\nEnter C for code sort,\nD for Date "
+                "sort.\nDefault is Date Sort"),
             QStringLiteral("Select File Sort Type"));
         order = sortOrderFromAnswer(utf8(answer.value_or(QString())));
     }
@@ -230,15 +229,15 @@ bool ChequeBookSession::load(const QString& path) {
         tell(qs(message), kOpenTitle, ui::vbExclamation);
 
     ChequeBook book = makeChequeBook(path.toStdString(), std::move(contents), order, convert);
-    if (book.period.isSet() &&
-        ask(QStringLiteral("Show only the current BUDGET PERIOD in main register?"),
-            QStringLiteral("Open Ledgerine")) == ui::vbYes) {
+    if (book.period.isSet() && ask(QStringLiteral("Show only the current BUDGET PERIOD in main register?"),
+                                   QStringLiteral("Open Ledgerine")) == ui::vbYes) {
         const PeriodView view = showOnlyBudgetPeriod(book, runtime::today(clock_));
         if (view != PeriodView::Period)
             tell(qs(periodViewNote(view)), QStringLiteral("Open Ledgerine"), ui::vbInformation);
     }
     if (book.title.empty()) {
-        if (const std::optional<QString> title = askTitle(kOpenTitle, QString()); title && !title->isEmpty()) {
+        if (const std::optional<QString> title = askTitle(kOpenTitle, QString());
+            title && !title->isEmpty()) {
             book.title = utf8(*title);
             book.changed = true;
         }
@@ -289,7 +288,8 @@ ChequeBookSession::SaveOutcome ChequeBookSession::saveBackup() {
         tell(QStringLiteral("No File Open!"), kSaveTitle, ui::vbExclamation);
         return SaveOutcome::Failed;
     }
-    const std::optional<ui::FileDialogResult> choice = prompter_.saveFile(bookFileDialog(QStringLiteral("Backup"), true));
+    const std::optional<ui::FileDialogResult> choice =
+        prompter_.saveFile(bookFileDialog(QStringLiteral("Backup"), true));
     if (!choice)
         return SaveOutcome::Failed;
     return writeBook(kSaveTitle, false, choice->path, true);

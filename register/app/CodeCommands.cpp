@@ -1,4 +1,5 @@
 #include "register/app/CodeCommands.h"
+#include "register/app/QtText.h"
 
 #include "register/app/CodeFileSession.h"
 #include "register/app/ReportCommands.h"
@@ -17,10 +18,6 @@
 namespace ledger {
 
 namespace {
-
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 const QString kApp = QStringLiteral("Ledgerine 95");
 

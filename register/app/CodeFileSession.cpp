@@ -1,4 +1,5 @@
 #include "register/app/CodeFileSession.h"
+#include "register/app/QtText.h"
 
 #include "register/app/ChequeBookSession.h"
 #include "register/core/Settings.h"
@@ -10,13 +11,6 @@
 namespace ledger {
 
 namespace {
-
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-std::string utf8(const QString& text) {
-    return text.toUtf8().toStdString();
-}
 
 // The rules write a line break as CR; the boxes show it as a new line.
 QString boxText(std::string_view text) {

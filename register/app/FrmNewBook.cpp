@@ -1,4 +1,5 @@
 #include "register/app/FrmNewBook.h"
+#include "register/app/QtText.h"
 
 #include "register/app/ButtonPictures.h"
 #include "register/core/ChequeBook.h"
@@ -22,10 +23,6 @@ namespace ledger {
 namespace {
 
 const char* const kBalanceDisplay = "$###,##0.00;($###,##0.00)";
-
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QString balanceText(runtime::Currency value) {
     return qs(runtime::formatCurrency(value, kBalanceDisplay));

@@ -1,15 +1,16 @@
 #include "register/app/RegisterCommands.h"
+#include "register/app/QtText.h"
 
 #include "register/core/AutoDuplicate.h"
 #include "register/core/ItemEntry.h"
 
 #include "register/app/ChequeBookSession.h"
 #include "register/app/CodeFileSession.h"
-#include "register/app/frmSelectCodes.h"
 #include "register/app/frmAutoDup.h"
 #include "register/app/frmChqList.h"
 #include "register/app/frmChqUP.h"
 #include "register/app/frmSearch.h"
+#include "register/app/frmSelectCodes.h"
 #include "register/app/frnReconcil.h"
 #include "register/core/Reconcile.h"
 #include "register/core/RegisterList.h"
@@ -29,10 +30,6 @@
 namespace ledger {
 
 namespace {
-
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 const QString kApp = QStringLiteral("Ledgerine 95");
 constexpr int kRefusal = ui::vbOKOnly + ui::vbExclamation;

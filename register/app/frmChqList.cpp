@@ -1,11 +1,12 @@
 #include "register/app/frmChqList.h"
+#include "register/app/QtText.h"
 
 #include "register/app/AppSettings.h"
 #include "register/app/ButtonPictures.h"
 #include "register/app/CodeCommands.h"
-#include "register/app/ReportCommands.h"
 #include "register/app/CodeFileSession.h"
 #include "register/app/RegisterCommands.h"
+#include "register/app/ReportCommands.h"
 #include "register/core/RegisterList.h"
 #include "runtime/Clock.h"
 #include "runtime/Format.h"
@@ -21,7 +22,6 @@
 #include <QDialog>
 #include <QKeyEvent>
 
-#include <algorithm>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -31,12 +31,11 @@
 #include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace ledger {
 
 namespace {
-
-QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 // Commands of the main and entry windows that are not built yet, by object name. Each stays
 // disabled, in every state of the window, so that nothing a person can click silently does
@@ -45,12 +44,31 @@ constexpr const char* kCommandsNotYetBuilt[] = {
     // Information window
     "mnuInfo",
     // Colours, fonts and defaults of the lists
-    "mnuCustom", "mnuChgColor", "mnuTextColor", "mnuBackColor", "mnuCustFonts", "mnuRestoreDefaults",
+    "mnuCustom",
+    "mnuChgColor",
+    "mnuTextColor",
+    "mnuBackColor",
+    "mnuCustFonts",
+    "mnuRestoreDefaults",
     // Calculator and calendar
-    "NmuCalc", "Command3D1", "mnuQuikMemos", "Command3D4", "cmdAbacon", "cmdCalendar", "nmuCalendar",
+    "NmuCalc",
+    "Command3D1",
+    "mnuQuikMemos",
+    "Command3D4",
+    "cmdAbacon",
+    "cmdCalendar",
+    "nmuCalendar",
     // Help
-    "mnuFeatures", "mnuHelpContents", "mnuButtonbar", "mnuAccessHelp", "mnuMenulist", "mnuHelpTopics",
-    "mnuHelpSearch", "mnuHelponHelp", "mnuAboutLedgrn", "mnuChqHelp",
+    "mnuFeatures",
+    "mnuHelpContents",
+    "mnuButtonbar",
+    "mnuAccessHelp",
+    "mnuMenulist",
+    "mnuHelpTopics",
+    "mnuHelpSearch",
+    "mnuHelponHelp",
+    "mnuAboutLedgrn",
+    "mnuChqHelp",
 };
 
 const QString kInactive = QStringLiteral(" Inactive ");
@@ -147,7 +165,8 @@ Settings builtInSettings() {
 frmChqList::frmChqList(ui::Prompter& prompter, const runtime::Clock& clock, ui::Clipboard& clipboard,
                        ui::Printer& printer, SettingsStore& settingsStore, QWidget* parent)
     : QMainWindow(parent), prompter_(prompter), clock_(clock), clipboard_(clipboard), printer_(printer),
-      store_(settingsStore), settings_(builtInSettings()), session_(prompter, clock, settings_.recentFiles, this) {
+      store_(settingsStore), settings_(builtInSettings()),
+      session_(prompter, clock, settings_.recentFiles, this) {
     setObjectName(QStringLiteral("frmChqList"));
     session_.setDialogParent(this);
     codes_ = new CodeFileSession(prompter_, store_, session_, this);
@@ -155,8 +174,8 @@ frmChqList::frmChqList(ui::Prompter& prompter, const runtime::Clock& clock, ui::
     createMenus();
     disableCommandsNotYetBuilt(*this);
     connectCommands();
-    new RegisterCommands(*this, prompter_, clock_, clipboard_); // owned by the window
-    new CodeCommands(*this, prompter_);                         // owned by the window
+    new RegisterCommands(*this, prompter_, clock_, clipboard_);         // owned by the window
+    new CodeCommands(*this, prompter_);                                 // owned by the window
     new ReportCommands(*this, prompter_, clock_, clipboard_, printer_); // owned by the window
 
     // Load: clock, caption, settings, recent files, then the state without a cheque book.
@@ -213,14 +232,17 @@ void frmChqList::createControls() {
 
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(2);
-    auto gap = [buttons] { buttons->addSpacing(10); };
+    auto gap = [buttons] {
+        buttons->addSpacing(10);
+    };
     for (QWidget* w : {Command3D2, Command3D3, cmdPrint, Command3D1, Command3D4})
         buttons->addWidget(w);
     gap();
     for (QWidget* w : {cmdNewItem, cmdChange, cmdDefined, cmdDelete, ctlCleared})
         buttons->addWidget(w);
     gap();
-    for (QWidget* w : {cmdSortDates, cmdSortCodes, cmdSearch, cmdSelect, cmdReconcile, UpPointer, DownPointer})
+    for (QWidget* w :
+         {cmdSortDates, cmdSortCodes, cmdSearch, cmdSelect, cmdReconcile, UpPointer, DownPointer})
         buttons->addWidget(w);
     buttons->addStretch(1);
     buttons->addWidget(Image1);
@@ -234,11 +256,12 @@ void frmChqList::createControls() {
     // The register, covered by the prompt panel while no cheque book is open.
     auto* registerArea = new QWidget(central);
     registerArea->setObjectName(QStringLiteral("registerArea"));
-    lstChqList = new ui::Vx3dList(QStringLiteral("lstChqList"),
-                                  {QString(), QString(), QStringLiteral("Date"), QStringLiteral("Chq #"),
-                                   QStringLiteral("Particulars"), QStringLiteral("Deposit"), QStringLiteral("Withdraw"),
-                                   QStringLiteral("Code"), QStringLiteral("Balance")},
-                                  registerArea);
+    lstChqList =
+        new ui::Vx3dList(QStringLiteral("lstChqList"),
+                         {QString(), QString(), QStringLiteral("Date"), QStringLiteral("Chq #"),
+                          QStringLiteral("Particulars"), QStringLiteral("Deposit"),
+                          QStringLiteral("Withdraw"), QStringLiteral("Code"), QStringLiteral("Balance")},
+                         registerArea);
     lstChqList->setMultiSelect(true);
     Panel3D1 = new ui::SSPanel(QStringLiteral("Panel3D1"), QString(), registerArea);
     Panel3D1->setBevelWidth(2);
@@ -281,11 +304,12 @@ void frmChqList::createControls() {
     registerArea->installEventFilter(this);
 
     // Auto-duplicate processing, shown only while it runs.
-    SSFrame2 = new ui::SSFrame(QStringLiteral("SSFrame2"), QStringLiteral("Auto Duplicate Processing!"), central);
+    SSFrame2 =
+        new ui::SSFrame(QStringLiteral("SSFrame2"), QStringLiteral("Auto Duplicate Processing!"), central);
     lstDupList = new ui::Vx3dList(QStringLiteral("lstDupList"),
                                   {QString(), QString(), QStringLiteral("Day No."), QStringLiteral("Chq #"),
-                                   QStringLiteral("Particulars"), QStringLiteral("Deposit"), QStringLiteral("Withdraw"),
-                                   QStringLiteral("Code")},
+                                   QStringLiteral("Particulars"), QStringLiteral("Deposit"),
+                                   QStringLiteral("Withdraw"), QStringLiteral("Code")},
                                   SSFrame2);
     cmdAutoDupEdit = captionButton(SSFrame2, "cmdAutoDupEdit", QStringLiteral("Edit"));
     cmdAutoDupProcess = captionButton(SSFrame2, "cmdAutoDupProcess", QStringLiteral("Process"));
@@ -400,7 +424,8 @@ void frmChqList::connectCommands() {
         lblTips->repaint();
     });
     connect(&session_, &ChequeBookSession::bookReplaced, this, &frmChqList::showBookState);
-    connect(&session_, &ChequeBookSession::titleChanged, this, [this] { setWindowTitle(mainCaption(session_.book())); });
+    connect(&session_, &ChequeBookSession::titleChanged, this,
+            [this] { setWindowTitle(mainCaption(session_.book())); });
     connect(&session_, &ChequeBookSession::recentFilesChanged, this, &frmChqList::updateRecentMenu);
     connect(&session_, &ChequeBookSession::codeFileLinkFound, codes_, &CodeFileSession::loadLinked);
     connect(codes_, &CodeFileSession::stateChanged, this,
@@ -492,7 +517,8 @@ void frmChqList::refreshRegister() {
     lstChqList->setRedraw(true);
     if (book) {
         lblBalance->setText(qs(runtime::formatCurrency(finalBalance(book->items), kBalancePattern)));
-        lblTransNumber->setText(qs(runtime::formatNumber(static_cast<double>(book->items.size()), kCountPattern)));
+        lblTransNumber->setText(
+            qs(runtime::formatNumber(static_cast<double>(book->items.size()), kCountPattern)));
     } else {
         lblBalance->clear();
         lblTransNumber->clear();
@@ -502,9 +528,12 @@ void frmChqList::refreshRegister() {
 QSize frmChqList::listSizeTwips() const {
     // A size from the settings grows and shrinks with the window, so an unchanged window gives
     // back exactly the twips it was given.
-    const QSize grown(twipsFromPixels(width() - formAtStart_.width()), twipsFromPixels(height() - formAtStart_.height()));
-    const int w = listTwips_.width() > 0 ? listTwips_.width() + grown.width() : twipsFromPixels(lstChqList->width());
-    const int h = listTwips_.height() > 0 ? listTwips_.height() + grown.height() : twipsFromPixels(lstChqList->height());
+    const QSize grown(twipsFromPixels(width() - formAtStart_.width()),
+                      twipsFromPixels(height() - formAtStart_.height()));
+    const int w =
+        listTwips_.width() > 0 ? listTwips_.width() + grown.width() : twipsFromPixels(lstChqList->width());
+    const int h = listTwips_.height() > 0 ? listTwips_.height() + grown.height()
+                                          : twipsFromPixels(lstChqList->height());
     return QSize(std::max(w, kTwipsPerPixel), std::max(h, kTwipsPerPixel));
 }
 
@@ -573,7 +602,8 @@ void frmChqList::showHint(ui::SSCommand* button) {
             continue;
         QString text = hint.text;
         if (button == Command3D4)
-            text = calendarOpen_ ? QStringLiteral(" Close Calendar? ") : QStringLiteral(" Run Daily Calendar ");
+            text =
+                calendarOpen_ ? QStringLiteral(" Close Calendar? ") : QStringLiteral(" Run Daily Calendar ");
         else if (hint.needsBook && !session_.isOpen())
             text = kInactive;
         lblTips->setCaption(messages_ ? text : QString());
@@ -591,7 +621,8 @@ void frmChqList::Timer2_Timer() {
 }
 
 void frmChqList::Form_Activate() {
-    mnuQuikMemos->setText(calendarOpen_ ? QStringLiteral("Close Calen&dar") : QStringLiteral("Run Calen&dar"));
+    mnuQuikMemos->setText(calendarOpen_ ? QStringLiteral("Close Calen&dar")
+                                        : QStringLiteral("Run Calen&dar"));
 }
 
 void frmChqList::changeEvent(QEvent* event) {
@@ -614,7 +645,9 @@ void frmChqList::mnuShowMsg_Click() {
         lblTips->setCaption(QString());
 }
 
-void frmChqList::mnuSelectFile_Click(int index) { session_.openRecent(index); }
+void frmChqList::mnuSelectFile_Click(int index) {
+    session_.openRecent(index);
+}
 
 bool frmChqList::exitLedgerine() {
     if (!session_.confirmExit())

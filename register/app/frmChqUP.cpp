@@ -1,4 +1,5 @@
 #include "register/app/frmChqUP.h"
+#include "register/app/QtText.h"
 
 #include "register/core/AutoDuplicate.h"
 #include "runtime/Format.h"
@@ -26,13 +27,6 @@
 namespace ledger {
 
 namespace {
-
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-std::string utf8(const QString& text) {
-    return text.toStdString();
-}
 
 const QString kAppCaption = QStringLiteral("Ledgerine 95");
 

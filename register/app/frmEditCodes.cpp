@@ -1,4 +1,5 @@
 #include "register/app/frmEditCodes.h"
+#include "register/app/QtText.h"
 
 #include "register/app/CodeFileSession.h"
 #include "register/app/frmSelectCodes.h"
@@ -31,13 +32,6 @@
 namespace ledger {
 
 namespace {
-
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-std::string utf8(const QString& text) {
-    return text.toStdString();
-}
 
 // A platform colour value (0x00BBGGRR) as a Qt colour.
 QColor oleColor(unsigned value) {

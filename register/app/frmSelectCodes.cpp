@@ -1,4 +1,5 @@
 #include "register/app/frmSelectCodes.h"
+#include "register/app/QtText.h"
 
 #include "register/core/CodeEdit.h"
 #include "ui/Prompter.h"
@@ -10,14 +11,6 @@
 #include <QVBoxLayout>
 
 namespace ledger {
-
-namespace {
-
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
 
 QFont codeListFont() {
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);

@@ -1,4 +1,5 @@
 #include "register/app/frmSelectDates.h"
+#include "register/app/QtText.h"
 
 #include "register/core/ItemEntry.h"
 #include "ui/Prompter.h"
@@ -16,10 +17,6 @@
 namespace ledger {
 
 namespace {
-
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 const QString kOpenEnd = QStringLiteral("mm/dd/yy");
 

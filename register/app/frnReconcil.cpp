@@ -1,4 +1,5 @@
 #include "register/app/frnReconcil.h"
+#include "register/app/QtText.h"
 
 #include "register/app/AppSettings.h"
 #include "register/core/Reconcile.h"
@@ -23,10 +24,6 @@
 namespace ledger {
 
 namespace {
-
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 constexpr int kFlashInterval = 2000;
 constexpr int kReconcileHelpContext = 217;
