@@ -3,12 +3,8 @@
 #include "calendar/control/CalendarLayout.h"
 #include "calendar/control/VxOleControl.h"
 #include "calendar/control/VxcalndrTypeLib.h"
-// The language texts name a member "slots", which Qt's keyword macro would swallow.
-#pragma push_macro("slots")
-#undef slots
 #include "calendar/core/DateModel.h"
 #include "calendar/core/LanguageTexts.h"
-#pragma pop_macro("slots")
 #include "vxrun/PictureHolder.h"
 
 #include <QDate>

@@ -59,7 +59,7 @@ public:
         char months[12][kLongSlot];
         char months3[12][kShortMonthSlot];
     };
-    const Slots& slots() const { return slots_; }
+    const Slots& textSlots() const { return slots_; }
 
 private:
     const IntlSettings& intl_;
