@@ -171,6 +171,14 @@ Variant COleControl::invokeChecked(const MemberInfo& member, InvokeKind kind, st
     return b->get(args);
 }
 
+std::optional<QString> COleControl::GetDisplayString(DISPID dispid) {
+    std::vector<Variant> none;
+    Variant value;
+    if (Invoke(dispid, InvokeKind::PropertyGet, none, &value, nullptr) != S_OK)
+        return std::nullopt;
+    return value.display();
+}
+
 HRESULT COleControl::Invoke(DISPID dispid, InvokeKind kind, std::vector<Variant>& args, Variant* result,
                             ExcepInfo* excepInfo) {
     const InterfaceInfo& iface = typeLibrary().dispatch;

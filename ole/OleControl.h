@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace ole {
@@ -56,6 +57,9 @@ public:
         QString text;
     };
     virtual std::vector<Verb> GetVerbs() const { return {}; }
+    // What a property browser shows for a property: by default its value as text; nothing where the
+    // control gives no display string (or the property cannot be read now).
+    virtual std::optional<QString> GetDisplayString(DISPID dispid);
     // DISPID of a member name (case-insensitive), or nothing.
     std::optional<DISPID> GetIDsOfNames(const QString& name) const;
     // The dispatch boundary: every error becomes a status and, for a raised error, its exception

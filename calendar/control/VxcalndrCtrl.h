@@ -70,6 +70,7 @@ public:
     // Its pages and the Properties verb (VxcalndrPropPage.cpp).
     std::vector<ole::CLSID> GetPropertyPages() const override;
     std::vector<Verb> GetVerbs() const override;
+    std::optional<QString> GetDisplayString(ole::DISPID dispid) override;
 
     // ---- Qt properties: the same rules as the dispatch interface, without exceptions; a refused
     // value leaves the property as it was and the setter returns false. ----

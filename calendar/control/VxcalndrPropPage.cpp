@@ -208,4 +208,11 @@ std::vector<ole::COleControl::Verb> CVxcalndrCtrl::GetVerbs() const {
     return {{ole::OLEIVERB_PROPERTIES, QStringLiteral("&Properties...")}};
 }
 
+std::optional<QString> CVxcalndrCtrl::GetDisplayString(ole::DISPID dispid) {
+    // The font page edits the title font; the browser's text for it would only repeat the name.
+    if (dispid == ole::DISPID_FONT)
+        return std::nullopt;
+    return COleControl::GetDisplayString(dispid);
+}
+
 } // namespace vxcal

@@ -424,3 +424,18 @@ TEST(CalendarQt, AClickFiresTheStockEventsAndTheClickedSignal) {
 }
 
 } // namespace
+
+namespace {
+
+// A property browser gets no display string for the stock font and the value's text for the rest.
+TEST(CalendarDisplayStrings, NoneForTheFontTheValueOtherwise) {
+    CalendarHost host;
+    host.put(QStringLiteral("Year"), ole::Variant::fromLong(1997));
+    EXPECT_FALSE(host.control->GetDisplayString(ole::DISPID_FONT).has_value());
+    const std::optional<ole::DISPID> year = host.control->GetIDsOfNames(QStringLiteral("year"));
+    ASSERT_TRUE(year.has_value());
+    EXPECT_EQ(host.control->GetDisplayString(*year), std::optional<QString>(QStringLiteral("1997")));
+    EXPECT_FALSE(host.control->GetDisplayString(9999).has_value());
+}
+
+} // namespace
