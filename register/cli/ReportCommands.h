@@ -7,6 +7,7 @@
 //   listing CODE|ALL FILE.lgn the printout of one code's listing
 //   budget-summary FILE.lgn   the budget summary printout
 //   income-statement FILE.lgn the income statement printout
+//   print FILE.lgn --pdf OUT  the register printout as a PDF file
 // Options: --from DATE --to DATE (mm/dd/yy or mm/dd/yyyy), --password PW, --codes FILE.csv, -o FILE.
 // Printouts are UTF-8 lines with a form-feed line between pages.
 
@@ -33,5 +34,6 @@ int runExportCsvCommand(const std::vector<std::string>& args, const ReportEnv& e
 int runListingCommand(const std::vector<std::string>& args, const ReportEnv& env);
 int runBudgetSummaryCommand(const std::vector<std::string>& args, const ReportEnv& env);
 int runIncomeStatementCommand(const std::vector<std::string>& args, const ReportEnv& env);
+int runPrintCommand(const std::vector<std::string>& args, const ReportEnv& env);
 
 } // namespace ledger

@@ -16,6 +16,7 @@ constexpr const char* kUsage =
     "usage: ledgrn list FILE.lgn [--password PASSWORD]\n"
     "       ledgrn export-text|export-csv|budget-summary|income-statement FILE.lgn [OPTIONS]\n"
     "       ledgrn listing CODE|ALL FILE.lgn [OPTIONS]\n"
+    "       ledgrn print FILE.lgn --pdf OUTPUT.pdf [OPTIONS]\n"
     "options: --from mm/dd/yy --to mm/dd/yy --password PASSWORD --codes FILE.csv -o OUTPUT\n";
 
 using ReportCommand = int (*)(const std::vector<std::string>&, const ledger::ReportEnv&);
@@ -31,6 +32,7 @@ constexpr NamedCommand kReportCommands[] = {
     {"listing", ledger::runListingCommand},
     {"budget-summary", ledger::runBudgetSummaryCommand},
     {"income-statement", ledger::runIncomeStatementCommand},
+    {"print", ledger::runPrintCommand},
 };
 
 } // namespace

@@ -184,4 +184,30 @@ TEST(ReportCommand, OutputFileIsReplacedWholeOrNotAtAll) {
     EXPECT_EQ(left, (std::vector<std::string>{"out.csv", "taken.txt"}));
 }
 
+// The printout as a PDF file: one page object per printed page, the text in the page streams, and a
+// cross-reference table whose offsets point at the objects.
+TEST(ReportCommand, PrintWritesAPdfOfThePrintedPages) {
+    const fs::path target = fs::temp_directory_path() / "ledgrn-print-test.pdf";
+    const Outcome r = runCommand(ledger::runPrintCommand, {kSample, "--pdf", target.string()});
+    ASSERT_EQ(r.status, 0) << r.err;
+    std::FILE* f = std::fopen(target.c_str(), "rb");
+    ASSERT_NE(f, nullptr);
+    const std::string pdf = contents(f);
+    std::fclose(f);
+    fs::remove(target);
+    EXPECT_EQ(pdf.rfind("%PDF-1.4\n", 0), 0u);
+    EXPECT_EQ(pdf.substr(pdf.size() - 6), "%%EOF\n");
+    std::size_t pages = 0;
+    for (std::size_t at = 0; (at = pdf.find("/Type /Page ", at)) != std::string::npos; ++at)
+        ++pages;
+    EXPECT_EQ(pages, 1u); // the sample's 43 items and its totals fit on one page
+    EXPECT_NE(pdf.find("(Family Chequing Account)"), std::string::npos);
+    const std::size_t xref = std::stoul(pdf.substr(pdf.rfind("startxref\n") + 10));
+    EXPECT_EQ(pdf.compare(xref, 4, "xref"), 0);
+    const std::size_t first = std::stoul(pdf.substr(xref + pdf.substr(xref).find("65535 f \n") + 9, 10));
+    EXPECT_EQ(pdf.compare(first, 7, "1 0 obj"), 0);
+
+    EXPECT_EQ(runCommand(ledger::runPrintCommand, {kSample}).status, 2); // no --pdf
+}
+
 } // namespace
