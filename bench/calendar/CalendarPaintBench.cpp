@@ -39,15 +39,3 @@ BENCHMARK(vxCalendarPaint)->Args({300, 250})->Args({800, 600})->Unit(benchmark::
 BENCHMARK(qtCalendarPaint)->Args({300, 250})->Args({800, 600})->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-// Widgets need an application object; the offscreen platform keeps the benchmark headless.
-int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

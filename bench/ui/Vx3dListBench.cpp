@@ -39,15 +39,3 @@ void refillList(benchmark::State& state) {
 BENCHMARK(refillList)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-// Widgets need an application object; the offscreen platform keeps the benchmark headless.
-int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
