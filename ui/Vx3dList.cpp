@@ -45,9 +45,11 @@ public:
         return parent.isValid() ? 0 : std::max<int>(1, static_cast<int>(titles.size()));
     }
     QVariant data(const QModelIndex& index, int role) const override {
-        if (role != Qt::DisplayRole || !index.isValid() || index.row() >= static_cast<int>(lines.size()))
+        if ((role != Qt::DisplayRole && role != Vx3dList::LineRole) || !index.isValid() ||
+            index.row() >= static_cast<int>(lines.size()))
             return QVariant();
-        return fieldOf(lines[static_cast<std::size_t>(index.row())], index.column());
+        const QString& line = lines[static_cast<std::size_t>(index.row())];
+        return role == Vx3dList::LineRole ? line : fieldOf(line, index.column());
     }
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
         if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section < titles.size())
@@ -139,16 +141,60 @@ void Vx3dList::setColumnTitles(const QStringList& titles) {
     pushCurrentToView(false);
 }
 
-QStringList Vx3dList::columnTitles() const { return model_->titles; }
+QStringList Vx3dList::columnTitles() const {
+    if (!outside_)
+        return model_->titles;
+    QStringList titles;
+    for (int c = 0; c < outside_->columnCount(); ++c)
+        titles << outside_->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+    return titles;
+}
+
+void Vx3dList::setModel(QAbstractItemModel* model) {
+    if (outside_)
+        outside_->disconnect(this);
+    outside_ = model;
+    syncing_ = true;
+    view_->setModel(model ? model : static_cast<QAbstractItemModel*>(model_));
+    syncing_ = false;
+    connect(view_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &Vx3dList::onViewSelectionChanged);
+    connect(view_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) { onViewCurrentChanged(current.isValid() ? current.row() : -1); });
+    forgetSelection();
+    if (!model)
+        return;
+    // Connected after the view's own handlers, so the view has forgotten its selection first.
+    connect(model, &QAbstractItemModel::modelAboutToBeReset, this, [this] { syncing_ = true; });
+    connect(model, &QAbstractItemModel::modelReset, this, [this] {
+        syncing_ = false;
+        forgetSelection();
+    });
+    // Rows come and go only by a reset in the models shown here; anything else starts afresh too.
+    connect(model, &QAbstractItemModel::rowsInserted, this, &Vx3dList::forgetSelection);
+    connect(model, &QAbstractItemModel::rowsRemoved, this, &Vx3dList::forgetSelection);
+}
+
+void Vx3dList::forgetSelection() {
+    selected_.assign(static_cast<std::size_t>(ListCount()), 0);
+    selCount_ = 0;
+    current_ = -1;
+}
+
+int Vx3dList::shownRows() const { return outside_ ? outside_->rowCount() : model_->shown; }
 
 void Vx3dList::setColumnWidth(int column, int pixels) { view_->setColumnWidth(column, pixels); }
 
 void Vx3dList::AddItem(const QString& line) {
+    if (outside_)
+        return;
     model_->append(line, redraw_);
     selected_.push_back(0);
 }
 
 void Vx3dList::Clear() {
+    if (outside_)
+        return;
     syncing_ = true; // a reset view reports no selection; that is not the user's doing
     model_->clear(redraw_);
     syncing_ = false;
@@ -157,16 +203,20 @@ void Vx3dList::Clear() {
     current_ = -1;
 }
 
-int Vx3dList::ListCount() const { return static_cast<int>(model_->lines.size()); }
+int Vx3dList::ListCount() const {
+    return outside_ ? outside_->rowCount() : static_cast<int>(model_->lines.size());
+}
 
 QString Vx3dList::List(int line) const {
     if (line < 0 || line >= ListCount())
         return QString();
+    if (outside_)
+        return outside_->data(outside_->index(line, 0), LineRole).toString();
     return model_->lines[static_cast<std::size_t>(line)];
 }
 
 void Vx3dList::setList(int line, const QString& text) {
-    if (line < 0 || line >= ListCount())
+    if (outside_ || line < 0 || line >= ListCount())
         return;
     model_->lines[static_cast<std::size_t>(line)] = text;
     if (redraw_ && line < model_->shown)
@@ -176,6 +226,8 @@ void Vx3dList::setList(int line, const QString& text) {
 QString Vx3dList::field(int line, int column) const {
     if (line < 0 || line >= ListCount() || column < 0)
         return QString();
+    if (outside_)
+        return outside_->data(outside_->index(line, column), Qt::DisplayRole).toString();
     return fieldOf(model_->lines[static_cast<std::size_t>(line)], column);
 }
 
@@ -226,10 +278,10 @@ void Vx3dList::setSelected(int line, bool on) {
         current_ = line;
     }
     setFlag(line, on);
-    if (!redraw_ || line >= model_->shown)
+    if (!redraw_ || line >= shownRows())
         return;
     syncing_ = true;
-    const QModelIndex index = model_->index(line, 0);
+    const QModelIndex index = view_->model()->index(line, 0);
     QItemSelectionModel::SelectionFlags flags = QItemSelectionModel::Rows;
     flags |= on ? (multi_ ? QItemSelectionModel::Select : QItemSelectionModel::ClearAndSelect)
                 : QItemSelectionModel::Deselect;
@@ -272,8 +324,9 @@ void Vx3dList::pushSelectionToView() {
         return;
     // Runs of selected lines become ranges, so a fully selected long list is one range.
     QItemSelection selection;
-    const int rows = std::min<int>(model_->shown, static_cast<int>(selected_.size()));
-    const int lastColumn = model_->columnCount() - 1;
+    const QAbstractItemModel* model = view_->model();
+    const int rows = std::min<int>(shownRows(), static_cast<int>(selected_.size()));
+    const int lastColumn = model->columnCount() - 1;
     for (int i = 0; i < rows;) {
         if (selected_[static_cast<std::size_t>(i)] == 0) {
             ++i;
@@ -282,7 +335,7 @@ void Vx3dList::pushSelectionToView() {
         int j = i;
         while (j + 1 < rows && selected_[static_cast<std::size_t>(j + 1)] != 0)
             ++j;
-        selection.select(model_->index(i, 0), model_->index(j, lastColumn));
+        selection.select(model->index(i, 0), model->index(j, lastColumn));
         i = j + 1;
     }
     syncing_ = true;
@@ -294,7 +347,8 @@ void Vx3dList::pushCurrentToView(bool scroll) {
     if (!redraw_)
         return;
     syncing_ = true;
-    const QModelIndex index = current_ >= 0 && current_ < model_->shown ? model_->index(current_, 0) : QModelIndex();
+    const QModelIndex index =
+        current_ >= 0 && current_ < shownRows() ? view_->model()->index(current_, 0) : QModelIndex();
     view_->selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
     syncing_ = false;
     if (scroll && index.isValid())
@@ -382,7 +436,8 @@ void Vx3dList::setRedraw(bool on) {
         return;
     }
     syncing_ = true;
-    model_->publish();
+    if (!outside_)
+        model_->publish();
     syncing_ = false;
     pushSelectionToView();
     pushCurrentToView(false);

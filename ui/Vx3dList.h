@@ -6,6 +6,7 @@
 
 #include <vector>
 
+class QAbstractItemModel;
 class QTreeView;
 class QItemSelection;
 
@@ -16,9 +17,14 @@ class Vx3dListModel;
 // Multi-column 3-D list. A line is one text whose fields are separated by tabs; the columns
 // show the fields under titles set by the program. Lines are numbered from 0; -1 means none.
 // The selection and current line are kept here, so they stay right while redrawing is off.
+// A small list keeps its own lines (AddItem); a long one shows a model of the caller's (setModel)
+// that makes text only for the rows asked for.
 class Vx3dList : public QWidget {
     Q_OBJECT
 public:
+    // The role under which a model gives a row's whole line, fields separated by tabs.
+    static constexpr int LineRole = Qt::UserRole + 1;
+
     explicit Vx3dList(QWidget* parent = nullptr);
     Vx3dList(const QString& objectName, const QStringList& columnTitles, QWidget* parent = nullptr);
     ~Vx3dList() override;
@@ -26,6 +32,11 @@ public:
     void setColumnTitles(const QStringList& titles);
     QStringList columnTitles() const;
     void setColumnWidth(int column, int pixels);
+
+    // Shows `model` (not owned) instead of the list's own lines: the lines are its rows, List()
+    // reads LineRole and field() the display text. A reset of the model clears the selection and
+    // the current line; AddItem, Clear and setList then do nothing.
+    void setModel(QAbstractItemModel* model);
 
     void AddItem(const QString& line);
     void Clear();
@@ -89,8 +100,12 @@ private:
     void onViewSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected);
     void onViewCurrentChanged(int row);
     void setFlag(int line, bool on);
+    // Rows the view knows about (the own lines lag behind while redrawing is off).
+    int shownRows() const;
+    void forgetSelection();
 
     Vx3dListModel* model_ = nullptr;
+    QAbstractItemModel* outside_ = nullptr; // the caller's model, when one is shown
     QTreeView* view_ = nullptr;
     std::vector<char> selected_;
     int selCount_ = 0;

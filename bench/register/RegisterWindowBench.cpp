@@ -21,16 +21,8 @@
 
 namespace {
 
-QApplication& application() {
-    static int argc = 1;
-    static char name[] = "ledgrn32_bench";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        return new QApplication(argc, argv);
-    }();
-    return *app;
-}
+// The application object comes from the widget benchmarks' shared main.
+QApplication& application() { return *qApp; }
 
 // Years of a household's register: dated mostly in order with some late entries.
 ledger::ChequeBook makeBook(std::size_t items) {

@@ -1,6 +1,7 @@
 #include "register/app/ChequeBookSession.h"
 #include "register/app/QtText.h"
 
+#include "register/app/BackupCommands.h"
 #include "register/app/FrmNewBook.h"
 #include "register/app/LGNPASSWORD.h"
 #include "register/core/ChequeBook.h"
@@ -8,12 +9,15 @@
 #include "register/core/DiskError.h"
 #include "register/core/RecentFiles.h"
 #include "register/core/RegisterList.h"
+#include "register/core/RegisterOps.h"
 #include "runtime/Clock.h"
 #include "runtime/RuntimeError.h"
 #include "ui/Prompter.h"
 
 #include <QDialog>
 #include <QFileInfo>
+
+#include <algorithm>
 
 namespace ledger {
 
@@ -72,6 +76,73 @@ void ChequeBookSession::markChanged() {
         return;
     book_->changed = true;
     emit bookChanged();
+}
+
+void ChequeBookSession::sortRegister(SortOrder order) {
+    if (!book_)
+        return;
+    ledger::sortRegister(*book_, order);
+    emit registerReset();
+    markChanged();
+}
+
+void ChequeBookSession::toggleCleared(const std::vector<int>& rows) {
+    if (!book_)
+        return;
+    std::vector<Item>& items = book_->items;
+    int first = -1;
+    int last = -1;
+    for (int row : rows) {
+        if (row < 0 || static_cast<std::size_t>(row) >= items.size())
+            continue;
+        ledger::toggleCleared(items[static_cast<std::size_t>(row)]);
+        first = first < 0 ? row : std::min(first, row);
+        last = std::max(last, row);
+    }
+    if (first >= 0)
+        emit itemsRestated(first, last);
+    markChanged();
+}
+
+void ChequeBookSession::deleteItems(const std::vector<int>& rows) {
+    if (!book_)
+        return;
+    eraseSelected(book_->items, rows);
+    emit registerReset();
+    markChanged();
+}
+
+bool ChequeBookSession::storeItem(bool autoDup, const Item& item, std::optional<int> replaceAt) {
+    if (!book_)
+        return false;
+    std::vector<Item>& table = autoDup ? book_->autoDupItems : book_->items;
+    if (replaceAt) {
+        if (*replaceAt < 0 || static_cast<std::size_t>(*replaceAt) >= table.size())
+            return false;
+        table[static_cast<std::size_t>(*replaceAt)] = item;
+    } else {
+        table.push_back(item);
+    }
+    if (!autoDup)
+        emit registerReset();
+    markChanged();
+    return true;
+}
+
+void ChequeBookSession::removeAutoDup(int index) {
+    if (!book_ || index < 0 || static_cast<std::size_t>(index) >= book_->autoDupItems.size())
+        return;
+    book_->autoDupItems.erase(book_->autoDupItems.begin() + index);
+    markChanged();
+}
+
+void ChequeBookSession::update(const std::function<bool(ChequeBook&)>& change) {
+    if (!book_)
+        return;
+    const bool changed = change(*book_);
+    emit registerReset();
+    if (changed)
+        markChanged();
 }
 
 int ChequeBookSession::ask(const QString& text, const QString& title) {
@@ -139,6 +210,8 @@ bool ChequeBookSession::newBook() {
     book.items.push_back(openingBalanceItem(runtime::today(clock_), form.startingBalance()));
     book.changed = true;
     book_ = std::make_unique<ChequeBook>(std::move(book));
+    if (guard_)
+        guard_->closed(); // the book left open is no longer ours; the new one is locked when saved
     emit bookReplaced();
 
     if (ask(QStringLiteral("Do you wish to Save your new file now?"), QStringLiteral("Save New Ledgerine")) ==
@@ -196,6 +269,10 @@ bool ChequeBookSession::load(const QString& path) {
         tell(qs(read.errorMessage), kOpenTitle, ui::vbExclamation);
         return false;
     }
+    // Held for the rest of the flow; let go again if it stops half way.
+    std::optional<BookGuard::PendingOpen> pendingLock;
+    if (guard_ && !(pendingLock = guard_->beginOpen(path)))
+        return false;
     BookFileContents& contents = read.contents;
 
     SortOrder order = contents.sortLetter == 'C' ? SortOrder::Code : SortOrder::Date;
@@ -245,6 +322,8 @@ bool ChequeBookSession::load(const QString& path) {
     shellSort(book.items, book.sortOrder);
 
     book_ = std::make_unique<ChequeBook>(std::move(book));
+    if (pendingLock)
+        guard_->opened(std::move(*pendingLock));
     recentFiles_.add(utf8(path));
     emit progress(QString());
     emit bookReplaced();
@@ -298,6 +377,8 @@ ChequeBookSession::SaveOutcome ChequeBookSession::saveBackup() {
 ChequeBookSession::SaveOutcome ChequeBookSession::writeBook(const QString& refusalTitle, bool askIfUnchanged,
                                                             const QString& target, bool backup) {
     const QString name = qs(book_->path);
+    if (guard_ && !guard_->mayWrite(target, backup))
+        return book_->changed ? SaveOutcome::Failed : SaveOutcome::Declined; // nothing unsaved is lost
     if (askIfUnchanged && !book_->changed &&
         ask(name + QStringLiteral(" Unchanged. Save Anyhow?"), refusalTitle) != ui::vbYes)
         return SaveOutcome::Declined;
@@ -316,6 +397,11 @@ ChequeBookSession::SaveOutcome ChequeBookSession::writeBook(const QString& refus
     }
     emit progress(QStringLiteral("Saving Cheque Book - ") + qs(book_->title) +
                   (backup ? QStringLiteral(" Backup") : QString()));
+    // The version being replaced is kept first, so a crash at any point leaves it somewhere.
+    if (guard_ && !guard_->keepPrevious(target)) {
+        emit progress(QString());
+        return SaveOutcome::Failed;
+    }
     const bool written = writeWithRetry(target, link);
     emit progress(QString());
     if (!written)
@@ -323,6 +409,8 @@ ChequeBookSession::SaveOutcome ChequeBookSession::writeBook(const QString& refus
     if (!backup) {
         book_->codeFileLink = link;
         book_->changed = false;
+        if (guard_)
+            guard_->written(target);
     }
     return SaveOutcome::Saved;
 }
@@ -354,6 +442,8 @@ bool ChequeBookSession::close() {
     if (!releaseOpenBook(kCloseTitle))
         return false;
     book_.reset();
+    if (guard_)
+        guard_->closed();
     emit bookReplaced();
     return true;
 }

@@ -5,10 +5,12 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 class QWidget;
 
@@ -23,7 +25,10 @@ struct FileDialogOptions;
 namespace ledger {
 
 struct ChequeBook;
+class BookGuard;
+struct Item;
 class RecentFiles;
+enum class SortOrder : char;
 
 inline constexpr const char* kAppTitle = "Ledgerine 95";
 
@@ -51,10 +56,25 @@ public:
     void setDialogParent(QWidget* parent) { dialogParent_ = parent; }
 
     bool isOpen() const { return book_ != nullptr; }
+    // The open book, for reading; it changes only through the operations below, each of which
+    // marks it changed and tells the views what changed.
     const ChequeBook* book() const { return book_.get(); }
-    // For the commands that change the register; call markChanged() after a change.
-    ChequeBook* book() { return book_.get(); }
     void markChanged();
+
+    // --- Changes to the open book (none without one) -------------------------------------------
+    // Sorts the register and records the order.
+    void sortRegister(SortOrder order);
+    // Flips the cleared marks of the register rows (ascending; rows out of range are passed over).
+    void toggleCleared(const std::vector<int>& rows);
+    // Removes the register rows (ascending, distinct).
+    void deleteItems(const std::vector<int>& rows);
+    // Puts an item into the register or, with autoDup, among the auto-duplicate items: at
+    // replaceAt, or at the end. False when replaceAt is out of range.
+    bool storeItem(bool autoDup, const Item& item, std::optional<int> replaceAt);
+    void removeAutoDup(int index);
+    // Any other change: `change` says whether it changed something worth saving; the book is then
+    // marked changed. The register is read afresh either way.
+    void update(const std::function<bool(ChequeBook&)>& change);
 
     // The budget/code file in use (its full path), empty when none is loaded.
     void setCodeFile(const QString& path) { codeFile_ = path; }
@@ -77,6 +97,9 @@ public:
 
     static ui::FileDialogOptions bookFileDialog(const QString& title, bool forSaving);
 
+    // The lock and backups of the open book (BackupCommands); without one, neither is kept.
+    void setBookGuard(BookGuard* guard) { guard_ = guard; }
+
     // Lets the disk's failures be staged: each save's atomic replacement consults it.
     void setSaveFault(runtime::FaultInjector fault) { saveFault_ = std::move(fault); }
 
@@ -88,6 +111,10 @@ signals:
     // The open book was changed (items entered, cleared, deleted, sorted): views that follow
     // the register recompute.
     void bookChanged();
+    // The register's rows were added, removed or reordered: read them afresh.
+    void registerReset();
+    // Only the cleared marks of register rows first..last changed.
+    void itemsRestated(int first, int last);
     void titleChanged();
     void recentFilesChanged();
     // After a successful Open, for the pending auto-duplicate items.
@@ -113,6 +140,7 @@ private:
     std::unique_ptr<ChequeBook> book_;
     QString codeFile_;
     runtime::FaultInjector saveFault_;
+    BookGuard* guard_ = nullptr;
 };
 
 // "Ledgerine 95 <title>" with a cheque book open, "Ledgerine 95" without.

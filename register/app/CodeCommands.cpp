@@ -109,7 +109,7 @@ void CodeCommands::selectAndList() {
 void CodeCommands::selectBudgetPeriod() {
     if (!bookOpen(QStringLiteral("Budget Period")))
         return;
-    ChequeBook* book = window_.session().book();
+    const ChequeBook* book = window_.session().book();
     frmSelectDates dates(prompter_, window_.messagesShown(), &window_);
     dates.setRange(book->period.start, book->period.end);
     prompter_.runModal(dates);
@@ -117,10 +117,12 @@ void CodeCommands::selectBudgetPeriod() {
     book = window_.session().book();
     if (!book)
         return;
-    if (dates.startDate() != book->period.start || dates.endDate() != book->period.end) {
-        book->period = {dates.startDate(), dates.endDate()};
-        window_.session().markChanged();
-    }
+    const BudgetPeriod chosen{dates.startDate(), dates.endDate()};
+    if (chosen != book->period)
+        window_.session().update([&chosen](ChequeBook& b) {
+            b.period = chosen;
+            return true;
+        });
 }
 
 } // namespace ledger

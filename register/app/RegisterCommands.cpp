@@ -136,16 +136,10 @@ void RegisterCommands::restoreCaption() {
     window_.setWindowTitle(mainCaption(window_.session().book()));
 }
 
-void RegisterCommands::registerChanged() {
-    window_.session().markChanged();
-    window_.refreshRegister();
-}
-
 void RegisterCommands::sortWithProgress(SortOrder order) {
-    ChequeBook* book = window_.session().book();
+    const ChequeBook* book = window_.session().book();
     showProgress(qs(sortingProgressText(book->title, order)));
-    sortRegister(*book, order);
-    registerChanged();
+    window_.session().sortRegister(order);
     showProgress(QString());
 }
 
@@ -186,7 +180,6 @@ std::optional<int> RegisterCommands::singleDupSelection() {
 void RegisterCommands::runEntry(EntryMode mode, const std::optional<Item>& original,
                                 std::optional<int> replaceAt) {
     frmChqUP entry(mode, prompter_, clipboard_, &window_);
-    disableCommandsNotYetBuilt(entry);
     entry.setGuidanceShown(window_.messagesShown());
     CodeFileSession& codes = window_.codeFiles();
     entry.setCodeFileLoaded(codes.loaded());
@@ -207,10 +200,10 @@ void RegisterCommands::runEntry(EntryMode mode, const std::optional<Item>& origi
         return finalBalance(window_.session().book()->items);
     };
     entry.store = [this, mode, replaceAt](const Item& item) {
-        ChequeBook* book = window_.session().book();
+        const ChequeBook* book = window_.session().book();
         if (!book)
             return false;
-        std::vector<Item>& table = isAutoDupMode(mode) ? book->autoDupItems : book->items;
+        const std::vector<Item>& table = isAutoDupMode(mode) ? book->autoDupItems : book->items;
         const bool replacing = mode == EntryMode::Change || mode == EntryMode::EditAutoDup;
         if (replacing && (!replaceAt || static_cast<std::size_t>(*replaceAt) >= table.size()))
             return false;
@@ -220,10 +213,7 @@ void RegisterCommands::runEntry(EntryMode mode, const std::optional<Item>& origi
             tell(qs(kAmountTooLarge), qs(kInputErrorTitle));
             return false;
         }
-        if (replacing)
-            table[static_cast<std::size_t>(*replaceAt)] = item;
-        else
-            table.push_back(item);
+        window_.session().storeItem(isAutoDupMode(mode), item, replacing ? replaceAt : std::nullopt);
         sortWithProgress(book->sortOrder);
         if (isAutoDupMode(mode)) {
             if (window_.SSFrame2->isVisible())
@@ -325,19 +315,8 @@ void RegisterCommands::toggleCleared() {
         tell(QStringLiteral("No Items selected to Clear!"), kApp);
         return;
     }
-    std::vector<Item>& items = window_.session().book()->items;
-    for (int line : list->selectedLines()) {
-        if (line < 0 || static_cast<std::size_t>(line) >= items.size())
-            continue;
-        Item& item = items[static_cast<std::size_t>(line)];
-        ledger::toggleCleared(item);
-        // Only the status field changes; the line keeps its number, amounts and balance.
-        QString text = list->List(line);
-        if (!text.isEmpty())
-            text[0] = QLatin1Char(item.status);
-        list->setList(line, text);
-    }
-    window_.session().markChanged();
+    // Only the status fields change: the rows are repainted and the selection stays.
+    window_.session().toggleCleared(list->selectedLines());
 }
 
 // --- Delete --------------------------------------------------------------------------------------
@@ -354,7 +333,7 @@ void RegisterCommands::startDelete() {
 }
 
 void RegisterCommands::confirmDelete() {
-    ChequeBook* book = window_.session().book();
+    const ChequeBook* book = window_.session().book();
     if (!book || window_.lstChqList->SelCount() == 0) {
         tell(QStringLiteral("No Items selected to delete!"), kApp);
         return;
@@ -367,9 +346,8 @@ void RegisterCommands::confirmDelete() {
         return;
     showProgress(QStringLiteral("Please wait! Deleting selected items!"));
     const std::vector<int> deleted = window_.lstChqList->selectedLines();
-    eraseSelected(book->items, deleted);
     window_.SSFrame1->hide();
-    registerChanged();
+    window_.session().deleteItems(deleted);
     // The list stays where the user was working, with nothing selected that was not chosen.
     const int current = lineAfterDelete(deleted, book->items.size());
     if (current >= 0)
@@ -442,28 +420,35 @@ void RegisterCommands::reconcile() {
 // --- Auto-duplicate items ------------------------------------------------------------------------
 
 void RegisterCommands::checkAutoDuplicates() {
-    ChequeBook* book = window_.session().book();
+    ChequeBookSession& session = window_.session();
+    const ChequeBook* book = session.book();
     if (!book)
         return;
     const runtime::OleDate today = runtime::today(clock_);
-    const int before = book->lastAutoDupDay;
-    // Checked even without standing items, so that the first one added later is measured from
-    // this day and not from a check long ago (which would take it for last month's).
-    const AutoDupCheck check = ledger::checkAutoDuplicates(*book, runtime::civilFromOle(today).day);
+    AutoDupCheck check;
+    session.update([&](ChequeBook& b) {
+        const int before = b.lastAutoDupDay;
+        // Checked even without standing items, so that the first one added later is measured from
+        // this day and not from a check long ago (which would take it for last month's).
+        check = ledger::checkAutoDuplicates(b, runtime::civilFromOle(today).day);
+        // With standing items the day of the check decides when the next month begins: a book
+        // that is not saved with it can miss that month's items, so it counts as a change.
+        // Without any, the day alone is nothing worth asking about.
+        return !b.autoDupItems.empty() && b.lastAutoDupDay != before;
+    });
     checkNewMonth_ = check.newMonth;
     checkDay_ = check.today;
-    // With standing items the day of the check decides when the next month begins: a book that
-    // is not saved with it can miss that month's items, so it counts as a change. Without any,
-    // the day alone is nothing worth asking about.
-    if (!book->autoDupItems.empty() && book->lastAutoDupDay != before)
-        window_.session().markChanged();
     if (check.due == 0)
         return;
     prompter_.beep();
     frmAutoDup offer(check.due, &window_);
     switch (prompter_.runModal(offer)) {
     case frmAutoDup::All: {
-        const std::vector<ProcessResult> results = processAllDue(*book, check, today);
+        std::vector<ProcessResult> results;
+        session.update([&](ChequeBook& b) {
+            results = processAllDue(b, check, today);
+            return false; // the sort below marks the book changed
+        });
         for (ProcessResult r : results) {
             if (r == ProcessResult::ProcessedOnToday)
                 tell(qs(kInvalidDateMessage), kApp);
@@ -477,7 +462,10 @@ void RegisterCommands::checkAutoDuplicates() {
         viewAutoDups();
         break;
     default:
-        cancelAutoDupProcessing(*book, check);
+        session.update([&](ChequeBook& b) {
+            cancelAutoDupProcessing(b, check);
+            return false;
+        });
         break;
     }
 }
@@ -517,11 +505,16 @@ void RegisterCommands::processAutoDup() {
     const std::optional<int> line = singleDupSelection();
     if (!line)
         return;
-    ChequeBook* book = window_.session().book();
+    const ChequeBook* book = window_.session().book();
     AutoDupCheck check;
     check.newMonth = checkNewMonth_;
     check.today = checkDay_;
-    switch (ledger::processAutoDup(*book, static_cast<std::size_t>(*line), runtime::today(clock_), &check)) {
+    ProcessResult result = ProcessResult::AlreadyProcessed;
+    window_.session().update([&](ChequeBook& b) {
+        result = ledger::processAutoDup(b, static_cast<std::size_t>(*line), runtime::today(clock_), &check);
+        return false; // a processed item is sorted in below, which marks the book changed
+    });
+    switch (result) {
     case ProcessResult::AlreadyProcessed:
         tell(qs(kAlreadyProcessedMessage), kApp);
         return;
@@ -545,9 +538,7 @@ void RegisterCommands::removeAutoDup() {
     const std::optional<int> line = singleDupSelection();
     if (!line)
         return;
-    std::vector<Item>& items = window_.session().book()->autoDupItems;
-    items.erase(items.begin() + *line);
-    window_.session().markChanged();
+    window_.session().removeAutoDup(*line);
     refillDupList();
 }
 

@@ -63,7 +63,6 @@ public slots:
 private:
     void connectCommands();
     void sortWithProgress(SortOrder order);
-    void registerChanged();
     void refillDupList();
     void restoreCaption();
     void showProgress(const QString& text);

@@ -1,10 +1,15 @@
 #include "register/app/frmChqList.h"
+#include "help/viewer/WinHelp.h"
+#include "register/app/RegisterModel.h"
 #include "register/app/QtText.h"
 
 #include "register/app/AppSettings.h"
 #include "register/app/ButtonPictures.h"
+#include "register/app/CalculatorLink.h"
+#include "register/app/CalendarLink.h"
 #include "register/app/CodeCommands.h"
 #include "register/app/CodeFileSession.h"
+#include "register/app/OptionCommands.h"
 #include "register/app/RegisterCommands.h"
 #include "register/app/ReportCommands.h"
 #include "register/core/RegisterList.h"
@@ -36,40 +41,6 @@
 namespace ledger {
 
 namespace {
-
-// Commands of the main and entry windows that are not built yet, by object name. Each stays
-// disabled, in every state of the window, so that nothing a person can click silently does
-// nothing. The work that builds a command deletes its name here.
-constexpr const char* kCommandsNotYetBuilt[] = {
-    // Information window
-    "mnuInfo",
-    // Colours, fonts and defaults of the lists
-    "mnuCustom",
-    "mnuChgColor",
-    "mnuTextColor",
-    "mnuBackColor",
-    "mnuCustFonts",
-    "mnuRestoreDefaults",
-    // Calculator and calendar
-    "NmuCalc",
-    "Command3D1",
-    "mnuQuikMemos",
-    "Command3D4",
-    "cmdAbacon",
-    "cmdCalendar",
-    "nmuCalendar",
-    // Help
-    "mnuFeatures",
-    "mnuHelpContents",
-    "mnuButtonbar",
-    "mnuAccessHelp",
-    "mnuMenulist",
-    "mnuHelpTopics",
-    "mnuHelpSearch",
-    "mnuHelponHelp",
-    "mnuAboutLedgrn",
-    "mnuChqHelp",
-};
 
 const QString kInactive = QStringLiteral(" Inactive ");
 
@@ -124,32 +95,6 @@ QLabel* valueLabel(QWidget* parent, const char* name) {
 
 } // namespace
 
-QStringList commandsNotYetBuilt() {
-    QStringList names;
-    for (const char* name : kCommandsNotYetBuilt)
-        names << QString::fromLatin1(name);
-    return names;
-}
-
-void disableCommandsNotYetBuilt(QWidget& window) {
-    // A dialog open over the window has controls of the same names (Command3D1) that are its own.
-    const auto ownControl = [&window](const QObject* object) {
-        for (const QObject* p = object->parent(); p && p != &window; p = p->parent())
-            if (qobject_cast<const QDialog*>(p))
-                return false;
-        return true;
-    };
-    for (const char* name : kCommandsNotYetBuilt) {
-        const QString objectName = QString::fromLatin1(name);
-        for (QAction* action : window.findChildren<QAction*>(objectName))
-            if (ownControl(action))
-                action->setEnabled(false);
-        for (QWidget* widget : window.findChildren<QWidget*>(objectName))
-            if (ownControl(widget))
-                widget->setEnabled(false);
-    }
-}
-
 Settings builtInSettings() {
     Settings s;
     s.formHeight = 8100; // 540 x 900 pixels: room for the button bar and every column of the register
@@ -172,11 +117,13 @@ frmChqList::frmChqList(ui::Prompter& prompter, const runtime::Clock& clock, ui::
     codes_ = new CodeFileSession(prompter_, store_, session_, this);
     createControls();
     createMenus();
-    disableCommandsNotYetBuilt(*this);
     connectCommands();
     new RegisterCommands(*this, prompter_, clock_, clipboard_);         // owned by the window
     new CodeCommands(*this, prompter_);                                 // owned by the window
     new ReportCommands(*this, prompter_, clock_, clipboard_, printer_); // owned by the window
+    new OptionCommands(*this, prompter_, QCoreApplication::applicationFilePath()); // owned by the window
+    new CalendarLink(*this, prompter_, clock_);                                  // owned by the window
+    new CalculatorLink(*this, prompter_);                                        // owned by the window
 
     // Load: clock, caption, settings, recent files, then the state without a cheque book.
     Timer2_Timer();
@@ -189,7 +136,11 @@ frmChqList::frmChqList(ui::Prompter& prompter, const runtime::Clock& clock, ui::
     showBookState();
 }
 
-frmChqList::~frmChqList() = default;
+frmChqList::~frmChqList() {
+    // The register's rows read the session, which goes before the child widgets do.
+    lstChqList->setModel(nullptr);
+    delete registerModel_;
+}
 
 void frmChqList::createControls() {
     auto* central = new QWidget(this);
@@ -263,6 +214,8 @@ void frmChqList::createControls() {
                           QStringLiteral("Withdraw"), QStringLiteral("Code"), QStringLiteral("Balance")},
                          registerArea);
     lstChqList->setMultiSelect(true);
+    registerModel_ = new RegisterModel(session_, lstChqList->columnTitles(), this);
+    lstChqList->setModel(registerModel_);
     Panel3D1 = new ui::SSPanel(QStringLiteral("Panel3D1"), QString(), registerArea);
     Panel3D1->setBevelWidth(2);
     Panel3D1->setAutoFillBackground(true); // it covers the whole register, column titles included
@@ -424,6 +377,7 @@ void frmChqList::connectCommands() {
         lblTips->repaint();
     });
     connect(&session_, &ChequeBookSession::bookReplaced, this, &frmChqList::showBookState);
+    connect(&session_, &ChequeBookSession::bookChanged, this, &frmChqList::refreshRegister);
     connect(&session_, &ChequeBookSession::titleChanged, this,
             [this] { setWindowTitle(mainCaption(session_.book())); });
     connect(&session_, &ChequeBookSession::recentFilesChanged, this, &frmChqList::updateRecentMenu);
@@ -492,7 +446,6 @@ void frmChqList::showBookState() {
     setWindowTitle(mainCaption(session_.book()));
     for (QAction* action : fileDependent_)
         action->setEnabled(open);
-    disableCommandsNotYetBuilt(*this);
     if (!open) {
         // With no cheque book ever used, creating one is the likely next step.
         promptCreate_ = !settings_.recentFiles.anyShown();
@@ -508,13 +461,6 @@ void frmChqList::showBookState() {
 
 void frmChqList::refreshRegister() {
     const ChequeBook* book = session_.book();
-    lstChqList->setRedraw(false);
-    lstChqList->Clear();
-    if (book) {
-        for (const std::string& line : registerLines(book->items))
-            lstChqList->AddItem(QString::fromStdString(line));
-    }
-    lstChqList->setRedraw(true);
     if (book) {
         lblBalance->setText(qs(runtime::formatCurrency(finalBalance(book->items), kBalancePattern)));
         lblTransNumber->setText(
@@ -652,7 +598,7 @@ void frmChqList::mnuSelectFile_Click(int index) {
 bool frmChqList::exitLedgerine() {
     if (!session_.confirmExit())
         return false;
-    // The help viewer closes here once it exists.
+    ::help::WinHelpA(this, nullptr, ::help::HELP_QUIT, 0);
     Settings current = settings_;
     current.messages = messages_;
     current.formHeight = twipsFromPixels(height());

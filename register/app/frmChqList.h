@@ -31,6 +31,7 @@ class Vx3dList;
 namespace ledger {
 
 class CodeFileSession;
+class RegisterModel;
 
 // The main register window: button bar with hint line, the register list, the status panel with
 // clock, balance and item count, the prompt panel shown while no cheque book is open, and the
@@ -45,11 +46,22 @@ public:
     ChequeBookSession& session() { return session_; }
     // The budget/code file in use and its table.
     CodeFileSession& codeFiles() { return *codes_; }
+    // The register list's rows: the open book's items.
+    RegisterModel& registerModel() { return *registerModel_; }
     bool messagesShown() const { return messages_; }
     // The settings in use (the reports print in its register font).
     const Settings& settings() const { return settings_; }
     bool calendarOpen() const { return calendarOpen_; }
-    // Rebuilds the register list, balance and item count from the open cheque book.
+    // The option commands (OptionCommands) change the lists' colours, font and the sizes here;
+    // they are written at exit. applyOptions puts sizes, colours, font and messages into effect.
+    Settings& options() { return settings_; }
+    void applyOptions() { applySettings(); }
+    // The calendar window (CalendarLink) reports whether it is open.
+    void setCalendarOpen(bool open) {
+        calendarOpen_ = open;
+        Form_Activate();
+    }
+    // Shows the open cheque book's balance and item count (the list follows the book by itself).
     void refreshRegister();
     // The exit sequence; true when the program may end (the settings have then been written).
     bool exitLedgerine();
@@ -227,6 +239,7 @@ private:
     Settings settings_;
     ChequeBookSession session_;
     CodeFileSession* codes_ = nullptr; // owned by the window
+    RegisterModel* registerModel_ = nullptr; // owned by the window
     bool messages_ = true;
     bool calendarOpen_ = false;
     bool promptCreate_ = false; // the prompt panel invites creating rather than opening
@@ -240,9 +253,5 @@ private:
 // The settings a first start uses: the window's built-in sizes, list font and colours.
 Settings builtInSettings();
 
-// The object names of the commands that are not built yet (the one list, in frmChqList.cpp).
-QStringList commandsNotYetBuilt();
-// Disables every action and control of the window that carries one of those names.
-void disableCommandsNotYetBuilt(QWidget& window);
 
 } // namespace ledger

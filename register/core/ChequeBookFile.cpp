@@ -1,5 +1,6 @@
 #include "register/core/ChequeBookFile.h"
 
+#include "register/core/LargeBlock.h"
 #include "runtime/Cp1252.h"
 #include "runtime/RuntimeError.h"
 
@@ -62,24 +63,11 @@ private:
     const unsigned char* p_;
 };
 
-// Control characters would break the tab-separated list lines and the exports. They are read as
-// blanks, as typing turns them into blanks: C0 controls (NUL is what fixed-length fields never
-// assigned are filled with), DEL, and the five bytes Windows-1252 leaves unassigned, which would
-// otherwise decode to C1 controls.
-bool isControlByte(unsigned char b) {
-    return b < 0x20 || b == 0x7F || b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D;
-}
-
+// Control characters are read as blanks, as typing turns them into blanks.
 std::string decodeText(std::string_view field) {
-    std::string bytes(field);
-    bool ascii = true;
-    for (char& c : bytes) {
-        if (isControlByte(static_cast<unsigned char>(c))) {
-            c = ' ';
-        }
-        ascii = ascii && static_cast<unsigned char>(c) < 0x80;
-    }
-    return ascii ? bytes : runtime::cp1252ToUtf8(bytes);
+    std::string bytes(field.size(), ' ');
+    cp1252::repairInto(bytes.data(), bytes.size(), field);
+    return cp1252::toUtf8(bytes);
 }
 
 void encodeText(char* out, std::string_view utf8, std::size_t width) {
@@ -97,9 +85,9 @@ void encodeItem(char* out, const Item& item) {
     writeLittleEndian(out + kFlagAt, static_cast<std::uint16_t>(item.depositFlag), 2);
     writeLittleEndian(out + kDateAt, std::bit_cast<std::uint64_t>(item.date), 8);
     writeLittleEndian(out + kChequeAt, static_cast<std::uint16_t>(item.chequeNumber), 2);
-    encodeText(out + kParticularsAt, item.particulars, kParticularsWidth);
+    std::memcpy(out + kParticularsAt, item.particulars.bytes().data(), kParticularsWidth);
     writeLittleEndian(out + kAmountAt, static_cast<std::uint64_t>(item.amount.ticks()), 8);
-    encodeText(out + kCodeAt, item.code, kCodeWidth);
+    std::memcpy(out + kCodeAt, item.code.bytes().data(), kCodeWidth);
     out[kStatusAt] = item.status;
 }
 
@@ -156,9 +144,9 @@ Item decodeItem(const RecordView& r) {
     item.depositFlag = r.int16At(kFlagAt);
     item.date = r.dateAt(kDateAt);
     item.chequeNumber = r.int16At(kChequeAt);
-    item.particulars = decodeText(r.bytesAt(kParticularsAt, kParticularsWidth));
+    item.particulars = FixedText<kParticularsWidth>::fromBytes(r.bytesAt(kParticularsAt, kParticularsWidth));
     item.amount = runtime::Currency::fromTicks(r.int64At(kAmountAt));
-    item.code = decodeText(r.bytesAt(kCodeAt, kCodeWidth));
+    item.code = FixedText<kCodeWidth>::fromBytes(r.bytesAt(kCodeAt, kCodeWidth));
     item.status = r.charAt(kStatusAt);
     return item;
 }
@@ -230,10 +218,24 @@ ReadResult decodeChequeBook(std::string_view bytes) {
     }
 
     // Which records can be read, before any is kept. A file whose records mostly carry no letter
-    // a cheque book uses is something else, and is refused whole.
-    std::vector<const char*> problems(itemRecords, nullptr);
-    std::uint64_t total = 0;
+    // a cheque book uses is something else, and is refused whole. Both passes below work the
+    // problems out in the same order, so they agree without a table of them.
     constexpr auto kMaxTotal = static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max());
+    const auto problemOf = [](const RecordView& r, Kind kind, std::uint64_t& total) -> const char* {
+        if (const char* problem = itemProblem(r, kind)) {
+            return problem;
+        }
+        if (kind == Kind::Register || kind == Kind::AutoDup) {
+            // Balances and budget sums must stay within the currency range.
+            const auto amount = static_cast<std::uint64_t>(r.int64At(kAmountAt));
+            if (total + amount > kMaxTotal) {
+                return "holds an amount too large to add to the others";
+            }
+            total += amount;
+        }
+        return nullptr;
+    };
+    std::uint64_t total = 0;
     std::size_t unknownLetters = 0;
     std::size_t registerCount = 0;
     std::size_t autoDupCount = 0;
@@ -242,35 +244,27 @@ ReadResult decodeChequeBook(std::string_view bytes) {
         const Kind kind = kindOf(r.charAt(kStatusAt));
         if (kind == Kind::Unknown) {
             ++unknownLetters;
-            continue;
+        } else if (!problemOf(r, kind, total)) {
+            registerCount += kind == Kind::Register ? 1 : 0;
+            autoDupCount += kind == Kind::AutoDup ? 1 : 0;
         }
-        problems[i] = itemProblem(r, kind);
-        if (!problems[i] && (kind == Kind::Register || kind == Kind::AutoDup)) {
-            // Balances and budget sums must stay within the currency range.
-            const auto amount = static_cast<std::uint64_t>(r.int64At(kAmountAt));
-            if (total + amount > kMaxTotal) {
-                problems[i] = "holds an amount too large to add to the others";
-            } else {
-                total += amount;
-            }
-        }
-        if (problems[i]) {
-            continue;
-        }
-        registerCount += kind == Kind::Register ? 1 : 0;
-        autoDupCount += kind == Kind::AutoDup ? 1 : 0;
     }
     if (unknownLetters >= kForeignFileUnknownRecords && unknownLetters * 2 > itemRecords) {
         return damaged("Most of its records are not Ledgerine records");
     }
 
-    book.items.reserve(registerCount);
-    book.autoDupItems.reserve(autoDupCount);
+    reserveLarge(book.items, registerCount);
+    reserveLarge(book.autoDupItems, autoDupCount);
+    total = 0;
     for (std::size_t i = 0; i < itemRecords; ++i) {
         const RecordView r = record(i);
         const Kind kind = kindOf(r.charAt(kStatusAt));
-        if (problems[i]) {
-            book.messages.push_back(skippedRecordMessage(i + 1, problems[i]));
+        if (kind == Kind::Unknown) {
+            book.messages.emplace_back(kInvalidRecordMessage);
+            continue;
+        }
+        if (const char* problem = problemOf(r, kind, total)) {
+            book.messages.push_back(skippedRecordMessage(i + 1, problem));
             continue;
         }
         switch (kind) {
@@ -291,7 +285,6 @@ ReadResult decodeChequeBook(std::string_view bytes) {
             book.period.end = r.dateAt(kDateAt);
             break;
         case Kind::Unknown:
-            book.messages.emplace_back(kInvalidRecordMessage);
             break;
         }
     }
@@ -377,7 +370,10 @@ ChequeBook makeChequeBook(std::string path, BookFileContents contents, SortOrder
 
 std::string encodeChequeBook(const ChequeBook& book, std::string_view linkName) {
     const std::size_t count = book.registerSize() + book.autoDupItems.size() + kSpecialRecords;
-    std::string bytes(count * kRecordSize, '\0');
+    std::string bytes;
+    bytes.reserve(count * kRecordSize);
+    adviseLargeBlock(bytes.data(), count * kRecordSize);
+    bytes.resize(count * kRecordSize, '\0');
     char* out = bytes.data();
     const auto put = [&](const Item& item) {
         encodeItem(out, item);

@@ -39,9 +39,9 @@ Item makeItem(runtime::OleDate date, std::int16_t chequeNumber, std::string_view
     item.depositFlag = signedAmount < runtime::Currency() ? kWithdrawal : kDeposit;
     item.date = date;
     item.chequeNumber = chequeNumber;
-    item.particulars = fitText(particulars, kParticularsWidth);
+    item.particulars = particulars;
     item.amount = signedAmount < runtime::Currency() ? -signedAmount : signedAmount;
-    item.code = fitText(code, kCodeWidth);
+    item.code = code;
     item.status = status;
     return item;
 }

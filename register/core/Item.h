@@ -1,5 +1,6 @@
 #pragma once
 
+#include "register/core/FixedText.h"
 #include "runtime/Currency.h"
 #include "runtime/OleDate.h"
 
@@ -33,15 +34,16 @@ inline constexpr std::int16_t kDeposit = 1;
 inline constexpr std::int16_t kWithdrawal = -1;
 
 // One record of a cheque book: a register item or an auto-duplicate item.
-// Text is held as UTF-8 and, like the fixed-length fields it comes from, always at its full width:
-// particulars padded with blanks to 25 characters, code to 4 (use fitText when filling them).
+// Text is held like the fixed-length fields it comes from, always at its full width: particulars
+// of 25 characters, code of 4, blank padded. The fields read and take UTF-8 text. The record holds
+// no pointer, so a register is one allocation however long it is.
 struct Item {
-    std::int16_t depositFlag = kDeposit; // 1 deposit, -1 withdrawal (cheque or cash)
     runtime::OleDate date = 0;
-    std::int16_t chequeNumber = 0; // 0: none
-    std::string particulars = std::string(kParticularsWidth, ' ');
-    runtime::Currency amount; // never negative; the deposit flag gives the sign
-    std::string code = std::string(kCodeWidth, ' ');
+    runtime::Currency amount;            // never negative; the deposit flag gives the sign
+    std::int16_t depositFlag = kDeposit; // 1 deposit, -1 withdrawal (cheque or cash)
+    std::int16_t chequeNumber = 0;       // 0: none
+    FixedText<kParticularsWidth> particulars;
+    FixedText<kCodeWidth> code;
     char status = status::kNotCleared;
 
     bool isDeposit() const { return depositFlag == kDeposit; }
@@ -67,6 +69,13 @@ std::string trimRight(std::string_view text);
 // Number of characters (not bytes) of a UTF-8 text; the length rules of titles and passwords
 // count characters.
 std::size_t textLength(std::string_view utf8);
+// The same for a field: its text without trailing blanks, and its length (always N).
+template <std::size_t N> std::string trimRight(const FixedText<N>& field) {
+    return trimRight(field.str());
+}
+template <std::size_t N> constexpr std::size_t textLength(const FixedText<N>&) {
+    return N;
+}
 
 // Clears a not-cleared item (" " -> "d" for a deposit, "c" otherwise) or unclears a cleared one.
 // Other letters are left alone.

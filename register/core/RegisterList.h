@@ -3,6 +3,7 @@
 #include "register/core/ChequeBook.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -33,6 +34,9 @@ std::string autoDupLine(const Item& item, std::size_t index);
 // no second key), so items with equal keys end in the same order as they always have. The key is
 // the date, or the 4-character code compared as text.
 void shellSort(std::vector<Item>& items, SortOrder order);
+// The order shellSort puts the items in, without moving them: line k of the sorted register is
+// items[result[k]]. A view can show a sorted register through it.
+std::vector<std::uint32_t> shellSortOrder(const std::vector<Item>& items, SortOrder order);
 // The sort commands: sorts the book's register by `order`, records the order in the book and marks
 // it changed. (Opening a book sorts with shellSort alone and changes nothing.)
 void sortRegister(ChequeBook& book, SortOrder order);
@@ -46,6 +50,9 @@ using TextSink = std::function<bool(std::string_view)>;
 // Writes the register lines, each ending in "\n", through one buffer into the sink: no line and no
 // whole text is kept, so a listing needs memory for its buffer only. False when the sink refused.
 bool writeRegisterLines(const std::vector<Item>& items, const TextSink& sink);
+// The same for the items in the given order (items[order[0]] first), numbered and balanced in it.
+bool writeRegisterLines(const std::vector<Item>& items, const std::vector<std::uint32_t>& order,
+                        const TextSink& sink);
 
 // The `--list` command: the register lines of the cheque book at `path`, in its stored sort order.
 struct Listing {

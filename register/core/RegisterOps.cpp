@@ -1,5 +1,7 @@
 #include "register/core/RegisterOps.h"
 
+#include "runtime/Cp1252.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <limits>
@@ -8,8 +10,13 @@ namespace ledger {
 
 std::optional<std::size_t> findParticulars(const std::vector<Item>& items, std::string_view text,
                                            std::size_t from) {
+    // Searched in the form the field holds. A text with a character the field cannot hold matches
+    // nothing (converted, that character would turn into a "?" and match a real one).
+    const std::string wanted = runtime::utf8ToCp1252(text);
+    if (runtime::cp1252ToUtf8(wanted) != text)
+        return std::nullopt;
     for (std::size_t i = from; i < items.size(); ++i) {
-        if (items[i].particulars.find(text) != std::string::npos)
+        if (items[i].particulars.bytes().find(wanted) != std::string_view::npos)
             return i;
     }
     return std::nullopt;

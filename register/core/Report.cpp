@@ -63,13 +63,13 @@ std::string reportLine(const Item& item, bool indented) {
     line += ' ';
     line += runtime::formatNumber(item.chequeNumber, "00000");
     line += ' ';
-    line += padRight(item.particulars, kParticularsWidth);
+    line += padRight(item.particulars.str(), kParticularsWidth);
     const std::string amount = runtime::formatCurrency(item.amount, kReportLineAmountPattern);
     if (item.isDeposit())
         line += padLeft(amount, 10) + std::string(14, ' ');
     else
         line += padLeft(amount, 22) + std::string(2, ' ');
-    line += padRight(item.code, kCodeWidth);
+    line += padRight(item.code.str(), kCodeWidth);
     line += ' ';
     line += item.status;
     return line;
@@ -198,8 +198,8 @@ RegisterReport textExport(const ChequeBook& book, const ReportRequest& request) 
 
 std::string commaLine(const Item& item) {
     return quoted(shortDate(item.date)) + "," + std::to_string(item.chequeNumber) + "," +
-           quoted(item.particulars) + "," + item.signedAmount().toString() + "," + quoted(item.code) + "," +
-           quoted(std::string(1, item.status));
+           quoted(item.particulars.str()) + "," + item.signedAmount().toString() + "," +
+           quoted(item.code.str()) + "," + quoted(std::string(1, item.status));
 }
 
 RegisterReport commaExport(const ChequeBook& book, const DateRange& range) {

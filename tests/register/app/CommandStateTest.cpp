@@ -82,7 +82,6 @@ class CommandStateTest : public QObject {
     Q_OBJECT
 private slots:
     void everyEnabledMainCommandActsOrAsks();
-    void commandsNotYetBuiltStayOff();
     void noSharedAccessKeys_data();
     void noSharedAccessKeys();
     void entryWindowKeys();
@@ -96,7 +95,7 @@ void CommandStateTest::everyEnabledMainCommandActsOrAsks() {
     openBook(h, sampleBook());
     QStringList idle;
     const auto check = [&](const QString& name, const std::function<void()>& run) {
-        h.session().book()->changed = false;
+        h.session().update([](ledger::ChequeBook& b) { return b.changed = false; });
         h.window->lstChqList->clearSelection();
         const QString before = snapshot(h);
         run();
@@ -115,35 +114,6 @@ void CommandStateTest::everyEnabledMainCommandActsOrAsks() {
     QVERIFY2(idle.isEmpty(),
              qPrintable(QStringLiteral("enabled but idle: ") + idle.join(QStringLiteral(", "))));
     h.prompter.reset(); // every unexpected prompt above was answered with its safe choice
-}
-
-void CommandStateTest::commandsNotYetBuiltStayOff() {
-    Harness h;
-    QStringList found;
-    const auto checkOff = [&found](QWidget& window) {
-        for (const QString& name : ledger::commandsNotYetBuilt()) {
-            for (QAction* a : window.findChildren<QAction*>(name)) {
-                QVERIFY2(!a->isEnabled(), qPrintable(name));
-                found << name;
-            }
-            for (QWidget* w : window.findChildren<QWidget*>(name)) {
-                QVERIFY2(!w->isEnabled(), qPrintable(name));
-                found << name;
-            }
-        }
-    };
-    checkOff(*h.window);
-    openBook(h, sampleBook()); // opening enables the book's commands, but not these
-    checkOff(*h.window);
-    h.prompter.expectModal("frmChqUP", [&](QDialog& d) {
-        checkOff(d);
-        return QDialog::Rejected;
-    });
-    h.window->cmdNewItem->click();
-    VERIFY_DIALOGUE(h);
-    // A name that matches nothing would leave its command switched on.
-    for (const QString& name : ledger::commandsNotYetBuilt())
-        QVERIFY2(found.contains(name), qPrintable(name));
 }
 
 void CommandStateTest::noSharedAccessKeys_data() {
@@ -174,7 +144,6 @@ void CommandStateTest::entryWindowKeys() {
     ScriptedPrompter prompter;
     ui::MemoryClipboard clipboard;
     ledger::frmChqUP w(ledger::EntryMode::NewEntry, prompter, clipboard);
-    ledger::disableCommandsNotYetBuilt(w);
     w.show();
     w.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&w));

@@ -139,9 +139,10 @@ void FileFlowTest::emptyRegisterLetsTheFlowGoOn() {
     Harness h;
     const QByteArray before = writeBook(h.path("a.lgn"), sampleBook());
     openBook(h, h.path("a.lgn"));
-    h.session().book()->items.clear();
-    h.session().markChanged();
-    h.window->refreshRegister();
+    h.session().update([](ledger::ChequeBook& b) {
+        b.items.clear();
+        return true;
+    });
     const QString title = flow == "exit"    ? kApp
                           : flow == "close" ? "Close File"
                           : flow == "open"  ? "Open File"

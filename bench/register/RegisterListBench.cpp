@@ -1,0 +1,166 @@
+// The register list on a large book, as the user drives it: jump to the last item, sort on dates
+// or codes, and toggle the cleared marks of or delete many selected items, each up to the painted
+// list. The book is in random date order, the worst case for the sort. Offscreen platform.
+#include "register/app/AppSettings.h"
+#include "register/app/RegisterModel.h"
+#include "register/app/frmChqList.h"
+#include "register/core/ChequeBook.h"
+#include "register/core/ChequeBookFile.h"
+#include "runtime/Clock.h"
+#include "ui/Clipboard.h"
+#include "ui/Printer.h"
+#include "ui/SSCommand.h"
+#include "ui/ScriptedPrompter.h"
+#include "ui/Vx3dList.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTreeView>
+
+#include <algorithm>
+#include <memory>
+#include <random>
+
+namespace {
+
+constexpr std::size_t kItems = 1'000'000;
+constexpr int kSelected = 10'000;
+
+ledger::ChequeBook randomBook(std::size_t items) {
+    static const char* const kCodes[] = {"RENT", "GROC", "SAL", "UTIL", "PHON", "AUTO", "INS", "CASH", "OPEN"};
+    static const char* const kNames[] = {"Maple Court Rentals", "Greenleaf Grocers", "Payroll - Brightwater Ltd",
+                                         "Lakeside Hydro", "Northline Mobile", "ATM"};
+    std::mt19937 random(1995);
+    ledger::ChequeBook book;
+    book.title = "Benchmark";
+    book.items.reserve(items);
+    for (std::size_t i = 0; i < items; ++i) {
+        const double date = runtime::kRegisterMinDate + static_cast<double>(random() % 9000);
+        const auto cents = static_cast<std::int64_t>(1 + random() % 250'000);
+        book.items.push_back(ledger::makeItem(date, static_cast<std::int16_t>(i % 30000),
+                                              kNames[random() % std::size(kNames)],
+                                              runtime::Currency::fromTicks(random() % 5 == 0 ? cents * 100 : -cents * 100),
+                                              kCodes[random() % std::size(kCodes)], ' '));
+    }
+    return book;
+}
+
+// One main window with the large book open, shared by the benchmarks (opening it is measured by
+// openToFilledList).
+struct Fixture {
+    QTemporaryDir dir;
+    ui::ScriptedPrompter prompter;
+    runtime::FixedClock clock{runtime::localTimePoint(2026, 12, 7, 13, 5)};
+    ui::MemoryClipboard clipboard;
+    ui::RecordingPrinter printer;
+    std::unique_ptr<ledger::ProfileSettingsStore> store;
+    std::unique_ptr<ledger::frmChqList> window;
+    std::vector<ledger::Item> original;
+
+    Fixture() {
+        qputenv("LEDGERINE_WINDIR", dir.path().toLocal8Bit());
+        qputenv("LEDGERINE_PROGDIR", dir.path().toLocal8Bit());
+        const QString path = dir.filePath(QStringLiteral("bench.lgn"));
+        ledger::ChequeBook book = randomBook(kItems);
+        original = book.items;
+        ledger::saveChequeBook(path.toStdString(), book, "");
+        store = std::make_unique<ledger::ProfileSettingsStore>();
+        window = std::make_unique<ledger::frmChqList>(prompter, clock, clipboard, printer, *store);
+        window->resize(1000, 700);
+        window->show();
+        window->session().openPath(path);
+        settle();
+    }
+    static void settle() { QApplication::processEvents(); }
+    ui::Vx3dList& list() { return *window->lstChqList; }
+    // Back to the generated items in their random order, nothing selected.
+    void restore() {
+        window->session().update([this](ledger::ChequeBook& b) {
+            b.items = original;
+            return false;
+        });
+        settle();
+    }
+    void selectSpread() {
+        list().clearSelection();
+        const int step = list().ListCount() / kSelected;
+        for (int i = 0; i < kSelected; ++i)
+            list().setSelected(i * step, true);
+        settle();
+    }
+};
+
+Fixture& fixture() {
+    static Fixture* f = new Fixture; // lives to the end: the window needs the application
+    return *f;
+}
+
+void jumpToLastAndPaint(benchmark::State& state) {
+    Fixture& f = fixture();
+    for (auto _ : state) {
+        state.PauseTiming();
+        f.window->UpPointer->click();
+        Fixture::settle();
+        state.ResumeTiming();
+        f.window->DownPointer->click();
+        f.list().view()->viewport()->repaint();
+    }
+    if (f.list().ListIndex() != f.list().ListCount() - 1)
+        state.SkipWithError("the last item is not current");
+}
+BENCHMARK(jumpToLastAndPaint)->Unit(benchmark::kMillisecond);
+
+void sortAndShow(benchmark::State& state) {
+    Fixture& f = fixture();
+    ui::SSCommand* command = state.range(0) == 0 ? f.window->cmdSortDates : f.window->cmdSortCodes;
+    for (auto _ : state) {
+        state.PauseTiming();
+        f.restore();
+        state.ResumeTiming();
+        command->click();
+        f.list().view()->viewport()->repaint();
+    }
+    state.SetLabel(state.range(0) == 0 ? "dates" : "codes");
+    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * kItems));
+}
+BENCHMARK(sortAndShow)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+void toggleClearedSelected(benchmark::State& state) {
+    Fixture& f = fixture();
+    f.selectSpread();
+    for (auto _ : state) {
+        f.window->ctlCleared->click();
+        f.list().view()->viewport()->repaint();
+    }
+    if (f.list().SelCount() != kSelected)
+        state.SkipWithError("the selection was lost");
+}
+BENCHMARK(toggleClearedSelected)->Unit(benchmark::kMillisecond);
+
+void deleteSelected(benchmark::State& state) {
+    Fixture& f = fixture();
+    for (auto _ : state) {
+        state.PauseTiming();
+        f.restore();
+        f.selectSpread();
+        f.prompter.reset();
+        f.prompter
+            .expectMsgBox(QStringLiteral("Ledgerine 95"),
+                          QStringLiteral("Save backup Ledgerine file before deleteing selected item(s)?"),
+                          ui::vbYesNo + ui::vbQuestion, ui::vbNo)
+            .expectMsgBox(QStringLiteral("Ledgerine 95"),
+                          QStringLiteral("Deleted items CANNOT be recovered\n         CONTINUE?"),
+                          ui::vbYesNo + ui::vbQuestion, ui::vbYes);
+        f.window->cmdDelete->click();
+        state.ResumeTiming();
+        f.window->picChkmark->click();
+        f.list().view()->viewport()->repaint();
+    }
+    if (f.list().ListCount() != static_cast<int>(kItems) - kSelected)
+        state.SkipWithError("the selected items were not deleted");
+}
+BENCHMARK(deleteSelected)->Unit(benchmark::kMillisecond);
+
+} // namespace
