@@ -33,7 +33,7 @@ bench:
 
 fuzz:
 	@scripts/install-deps fuzz
-	@cmake --preset fuzz >/dev/null && cmake --build --preset fuzz
+	@cmake --preset fuzz >/dev/null && cmake --build --preset fuzz --target vx_fuzz_targets
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

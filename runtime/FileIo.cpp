@@ -2,7 +2,13 @@
 
 #include "runtime/RuntimeError.h"
 
+#include <algorithm>
+#include <atomic>
 #include <cerrno>
+#include <csignal>
+#include <cstdlib>
+#include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <random>
 #include <sys/stat.h>
@@ -51,8 +57,141 @@ private:
     throwErrno(err);
 }
 
+// --- Faults named in the environment (VX_FILEIO_FAULT) -------------------------------------------
+
+struct EnvFault {
+    int err = 0; // 0: kill
+    std::string point;
+    long nth = 1; // 0: every time
+    std::atomic<long> seen{0};
+};
+
+const char* stepPoint(ReplaceStep step) {
+    switch (step) {
+    case ReplaceStep::CreateTemp:
+        return "create";
+    case ReplaceStep::Write:
+        return "write";
+    case ReplaceStep::Sync:
+        return "sync";
+    case ReplaceStep::Rename:
+        return "rename";
+    case ReplaceStep::SyncDirectory:
+        return "syncdir";
+    }
+    return "";
+}
+
+int errnoNamed(std::string_view name) {
+    static constexpr std::pair<std::string_view, int> kNames[] = {
+        {"enospc", ENOSPC}, {"eio", EIO}, {"eacces", EACCES}, {"erofs", EROFS}, {"edquot", EDQUOT}, {"ebusy", EBUSY}};
+    for (const auto& [n, e] : kNames) {
+        if (n == name) {
+            return e;
+        }
+    }
+    return -1;
+}
+
+// Null when the variable is unset or malformed (a malformed one is said once on stderr, so a test
+// that meant to inject a fault does not pass by injecting none).
+EnvFault* parseEnvFault() {
+    const char* text = std::getenv("VX_FILEIO_FAULT");
+    if (text == nullptr || *text == '\0') {
+        return nullptr;
+    }
+    const std::string_view setting(text);
+    const std::size_t colon = setting.find(':');
+    const std::size_t second = colon == std::string_view::npos ? colon : setting.find(':', colon + 1);
+    auto* f = new EnvFault; // lives as long as the process
+    const std::string_view action = setting.substr(0, colon);
+    f->err = action == "kill" ? 0 : errnoNamed(action);
+    if (colon != std::string_view::npos) {
+        f->point = std::string(setting.substr(colon + 1, second == std::string_view::npos ? second : second - colon - 1));
+    }
+    // A disk stays full: an errno without a count fails every time.
+    f->nth = f->err == 0 ? 1 : 0;
+    if (second != std::string_view::npos) {
+        f->nth = std::strtol(std::string(setting.substr(second + 1)).c_str(), nullptr, 10);
+        if (f->nth < 1) {
+            f->err = -1;
+        }
+    }
+    if (f->err < 0 || f->point.empty() || (f->err != 0 && f->point == "any")) {
+        static constexpr char kBad[] = "VX_FILEIO_FAULT: expected ACTION:POINT[:N]; ignored\n";
+        static_cast<void>(::write(STDERR_FILENO, kBad, sizeof kBad - 1));
+        delete f;
+        return nullptr;
+    }
+    return f;
+}
+
+EnvFault* envFault() {
+    static EnvFault* const f = parseEnvFault();
+    return f;
+}
+
+// One point of a replacement: dies there, or gives the errno to fail the step with, when the
+// environment names it.
+int reach(const char* point) {
+    EnvFault* f = envFault();
+    if (f == nullptr || (f->point != "any" && f->point != point)) {
+        return 0;
+    }
+    if (f->nth != 0 && f->seen.fetch_add(1) + 1 != f->nth) {
+        return 0;
+    }
+    if (f->err == 0) {
+        ::raise(SIGKILL);
+    }
+    return f->err;
+}
+
 int fault(const FaultInjector& inject, ReplaceStep step) {
-    return inject ? inject(step) : 0;
+    if (inject) {
+        if (const int err = inject(step); err != 0) {
+            return err;
+        }
+    }
+    return reach(stepPoint(step));
+}
+
+// --- Temporary files -------------------------------------------------------------------------------
+
+// ".NAME.~" of the temporary files of target; the process id and a random part follow.
+std::string tempPrefix(const std::filesystem::path& target) {
+    return "." + target.filename().string() + ".~";
+}
+
+// Removes the temporary files a dead process left next to target. A live writer's file (another
+// program saving the same file this moment) is left alone; so is anything not named like ours.
+void removeStaleTemps(const std::filesystem::path& target) {
+    std::filesystem::path dir = target.parent_path();
+    if (dir.empty()) {
+        dir = ".";
+    }
+    DIR* d = ::opendir(dir.c_str());
+    if (d == nullptr) {
+        return;
+    }
+    const std::string prefix = tempPrefix(target);
+    while (const dirent* e = ::readdir(d)) {
+        const std::string_view name(e->d_name);
+        if (name.size() <= prefix.size() + 4 || name.substr(0, prefix.size()) != prefix ||
+            name.substr(name.size() - 4) != ".tmp") {
+            continue;
+        }
+        const std::string rest(name.substr(prefix.size()));
+        char* end = nullptr;
+        const long pid = std::strtol(rest.c_str(), &end, 10);
+        if (pid <= 0 || end == nullptr || *end != '-') {
+            continue;
+        }
+        if (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH) {
+            static_cast<void>(::unlinkat(::dirfd(d), e->d_name, 0));
+        }
+    }
+    ::closedir(d);
 }
 
 std::string randomSuffix() {
@@ -69,8 +208,8 @@ std::string randomSuffix() {
 // overwritten; a clash just tries another name.
 int createTemp(const std::filesystem::path& target, mode_t mode, std::filesystem::path& tempPath) {
     for (int attempt = 0; attempt < 16; ++attempt) {
-        tempPath = target;
-        tempPath += ".~" + randomSuffix() + ".tmp";
+        tempPath = target.parent_path() /
+                   (tempPrefix(target) + std::to_string(::getpid()) + "-" + randomSuffix() + ".tmp");
         const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
         if (fd >= 0 || errno != EEXIST) {
             return fd;
@@ -81,8 +220,16 @@ int createTemp(const std::filesystem::path& target, mode_t mode, std::filesystem
 }
 
 int writeAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+    // Under an injected fault, small blocks, so that a crash can come between any two of them.
+    // The first block is the step's own "write" point.
+    const bool blocks = envFault() != nullptr;
+    for (bool first = true; !bytes.empty(); first = false) {
+        if (blocks && !first) {
+            if (const int err = reach("write"); err != 0) {
+                return err;
+            }
+        }
+        const ssize_t n = ::write(fd, bytes.data(), blocks ? std::min<std::size_t>(512, bytes.size()) : bytes.size());
         if (n < 0) {
             if (errno == EINTR) {
                 continue;
@@ -93,6 +240,7 @@ int writeAll(int fd, std::string_view bytes) {
             return ENOSPC;
         }
         bytes.remove_prefix(static_cast<std::size_t>(n));
+        static_cast<void>(reach("written"));
     }
     return 0;
 }
@@ -161,6 +309,7 @@ void replaceFileAtomically(const std::filesystem::path& linkOrPath, std::string_
         mode = old.st_mode & 07777;
     }
 
+    removeStaleTemps(path);
     std::filesystem::path tempPath;
     int err = fault(inject, ReplaceStep::CreateTemp);
     int rawFd = -1;
@@ -174,6 +323,7 @@ void replaceFileAtomically(const std::filesystem::path& linkOrPath, std::string_
         throwPathError(path, err);
     }
     Fd fd(rawFd);
+    static_cast<void>(reach("created"));
     auto failAndClean = [&](int e) {
         fd.close();
         ::unlink(tempPath.c_str());
@@ -194,15 +344,19 @@ void replaceFileAtomically(const std::filesystem::path& linkOrPath, std::string_
     if (::fsync(fd.get()) != 0) {
         failAndClean(errno);
     }
+    static_cast<void>(reach("synced"));
     if ((err = fd.close()) != 0) {
         ::unlink(tempPath.c_str());
         throwErrno(err);
     }
+    static_cast<void>(reach("closed"));
     if ((err = fault(inject, ReplaceStep::Rename)) != 0 ||
         (::rename(tempPath.c_str(), path.c_str()) != 0 && (err = errno) != 0)) {
         ::unlink(tempPath.c_str());
         throwErrno(err);
     }
+
+    static_cast<void>(reach("renamed"));
 
     // The new name is in place; flushing the folder makes the rename itself survive a crash.
     // A failure here is reported, though the file already holds the new contents.
@@ -217,6 +371,7 @@ void replaceFileAtomically(const std::filesystem::path& linkOrPath, std::string_
     if (dirFd.get() >= 0 && ::fsync(dirFd.get()) != 0 && errno != EINVAL) {
         throwErrno(errno); // EINVAL: the file system cannot sync folders, nothing to do
     }
+    static_cast<void>(reach("done"));
 }
 
 } // namespace runtime

@@ -143,7 +143,8 @@ std::optional<runtime::Currency> parseEntryAmount(std::string_view text) {
     if (text.front() == '-')
         return std::nullopt; // the option buttons give the sign, never the text
     const std::optional<runtime::Currency> amount = runtime::Currency::parse(text);
-    if (!amount)
+    // A sign the reader finds further in ("$-5", "($5)") is refused like a leading "-".
+    if (!amount || amount->ticks() < 0)
         return std::nullopt;
     return roundToCents(*amount);
 }

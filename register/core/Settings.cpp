@@ -31,6 +31,21 @@ std::optional<std::uint32_t> parseColor(std::string_view text) {
     return static_cast<std::uint32_t>(value);
 }
 
+std::optional<int> parseBackups(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    const auto last = text.find_last_not_of(' ');
+    if (first == std::string_view::npos)
+        return std::nullopt;
+    text = text.substr(first, last - first + 1);
+    int value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec == std::errc::result_out_of_range && !text.empty() && text.front() != '-')
+        return kMaxBackups;
+    if (ec != std::errc() || end != text.data() + text.size() || value < 0)
+        return std::nullopt;
+    return value > kMaxBackups ? kMaxBackups : value;
+}
+
 std::string colorText(std::uint32_t color) {
     return std::to_string(color);
 }
@@ -80,6 +95,10 @@ Settings readSettings(const SettingsStore& store, const Settings& defaults) {
 
     // An empty name is left for the budget/code file loading to report.
     s.codetypes = trimTrailingBlanks(store.getString("Codetypes", kDefaultCodeFile, kCodetypesBuffer));
+
+    // Read as text: the profile call turns "abc" into 0, and a damaged entry must keep the
+    // default rather than silently keep no backups.
+    s.backups = parseBackups(store.getString("Backups", "", kColorBuffer)).value_or(defaults.backups);
 
     for (std::size_t n = 0; n < RecentFiles::kSize; ++n) {
         s.recentFiles.setEntry(n, store.getString(RecentFiles::key(n), RecentFiles::kNone, kRecentBuffer));

@@ -48,7 +48,13 @@ struct Settings {
     std::uint32_t backColor = 0xFFFFFF;
     std::string codetypes = std::string(kDefaultCodeFile);
     RecentFiles recentFiles;
+    // Earlier versions of a book kept on each save ("Backups", 0 = none); read only, never
+    // written at exit, so the file keeps what the user put there.
+    int backups = 5;
 };
+
+// The most earlier versions kept per book; a larger "Backups" value keeps this many.
+inline constexpr int kMaxBackups = 99;
 
 // Reads every key at start; each absent or unreadable key keeps its value from `defaults`.
 Settings readSettings(const SettingsStore& store, const Settings& defaults = Settings());
