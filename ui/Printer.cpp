@@ -22,7 +22,12 @@ QString fontCall(const QString& family, double points, bool bold, bool italic) {
 } // namespace
 
 struct QtPrinter::Impl {
-    QPrinter printer{QPrinter::HighResolution};
+    explicit Impl(QPrinter* target = nullptr)
+        : owned(target ? nullptr : std::make_unique<QPrinter>(QPrinter::HighResolution)),
+          printer(target ? *target : *owned) {}
+
+    std::unique_ptr<QPrinter> owned;
+    QPrinter& printer;
     QPainter painter;
     QFont font{QStringLiteral("Courier New"), 10};
     bool started = false;
@@ -40,10 +45,8 @@ struct QtPrinter::Impl {
         return started;
     }
     int lineHeight() const { return std::max(1, QFontMetrics(font, &printer).lineSpacing()); }
-    int lines() const {
-        return std::max(1, static_cast<int>(printer.pageLayout().paintRectPixels(printer.resolution()).height()) /
-                               lineHeight());
-    }
+    QRect paintArea() const { return printer.pageLayout().paintRectPixels(printer.resolution()); }
+    int lines() const { return std::max(1, paintArea().height() / lineHeight()); }
 };
 
 QtPrinter::QtPrinter(const QString& printerName, const QString& pdfFile) : d_(std::make_unique<Impl>()) {
@@ -58,6 +61,8 @@ QtPrinter::QtPrinter(const QString& printerName, const QString& pdfFile) : d_(st
 QtPrinter::QtPrinter(const PrintDialogResult& choice) : QtPrinter(choice.printerName, choice.outputFile) {
     d_->printer.setCopyCount(choice.copies);
 }
+
+QtPrinter::QtPrinter(QPrinter& target) : d_(std::make_unique<Impl>(&target)) {}
 
 QtPrinter::~QtPrinter() {
     if (d_->painter.isActive())
@@ -92,6 +97,20 @@ void QtPrinter::newPage() {
     d_->line = 0;
 }
 
+void QtPrinter::drawPage(const QString& name, const PagePainter& paint) {
+    Q_UNUSED(name)
+    if (!d_->begin())
+        return;
+    if (d_->line > 0)
+        newPage();
+    const QRect area = d_->paintArea();
+    d_->painter.save();
+    paint(d_->painter, QRectF(0, 0, area.width(), area.height()));
+    d_->painter.restore();
+    d_->painter.setFont(d_->font);
+    d_->line = d_->lines(); // the page is taken: the next line starts another
+}
+
 bool QtPrinter::endDoc() {
     if (!d_->begin())
         return false;
@@ -103,6 +122,37 @@ int QtPrinter::page() const { return d_->page; }
 int QtPrinter::currentLine() const { return d_->line; }
 
 int QtPrinter::linesPerPage() const { return d_->lines(); }
+
+DefaultPrinter::DefaultPrinter() = default;
+DefaultPrinter::~DefaultPrinter() = default;
+
+Printer& DefaultPrinter::job() {
+    if (!job_)
+        job_ = std::make_unique<QtPrinter>(QString(), QString());
+    return *job_;
+}
+
+void DefaultPrinter::setFont(const QString& family, double points, bool bold, bool italic) {
+    job().setFont(family, points, bold, italic);
+}
+
+void DefaultPrinter::printLine(const QString& text) { job().printLine(text); }
+
+void DefaultPrinter::newPage() { job().newPage(); }
+
+void DefaultPrinter::drawPage(const QString& name, const PagePainter& paint) { job().drawPage(name, paint); }
+
+bool DefaultPrinter::endDoc() {
+    const bool ok = job().endDoc();
+    job_.reset();
+    return ok;
+}
+
+int DefaultPrinter::page() const { return job_ ? job_->page() : 1; }
+
+int DefaultPrinter::currentLine() const { return job_ ? job_->currentLine() : 0; }
+
+int DefaultPrinter::linesPerPage() const { return job_ ? job_->linesPerPage() : 0; }
 
 void RecordingPrinter::setFont(const QString& family, double points, bool bold, bool italic) {
     calls_ << fontCall(family, points, bold, italic);
@@ -124,6 +174,20 @@ void RecordingPrinter::newPage() {
     pages_.append(QStringList());
     ++page_;
     line_ = 0;
+}
+
+void RecordingPrinter::drawPage(const QString& name, const PagePainter& paint) {
+    calls_ << QStringLiteral("page ") + name;
+    if (line_ > 0) {
+        pages_.append(QStringList());
+        ++page_;
+    }
+    // Letter paper at 100 dots per inch, less half-inch margins.
+    picture_ = QImage(750, 1000, QImage::Format_RGB32);
+    picture_.fill(Qt::white);
+    QPainter painter(&picture_);
+    paint(painter, QRectF(picture_.rect()));
+    line_ = linesPerPage_;
 }
 
 bool RecordingPrinter::endDoc() {

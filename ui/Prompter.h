@@ -4,11 +4,14 @@
 #include <QFont>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class QDialog;
 
 namespace ui {
+
+class Printer;
 
 // Message-box styles: one button set + one icon + one default button, added together.
 inline constexpr int vbOKOnly = 0;
@@ -98,6 +101,9 @@ public:
     virtual std::optional<QColor> chooseColor(const QColor& initial, const QString& title = QString()) = 0;
     virtual std::optional<QFont> chooseFont(const QFont& initial) = 0;
     virtual std::optional<PrintDialogResult> printDialog(const PrintDialogOptions& options) = 0;
+    // The print preview: shows the pages `render` prints (it prints the whole document and leaves
+    // ending it to the caller) and lets the user print them from there. True when printed.
+    virtual bool printPreview(const QString& title, const std::function<void(Printer&)>& render) = 0;
     // Shows a window modally and returns its result (QDialog::Accepted / Rejected or done()'s code).
     virtual int runModal(QDialog& dialog) = 0;
     virtual void beep() = 0;

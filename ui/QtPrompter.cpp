@@ -1,5 +1,7 @@
 #include "ui/QtPrompter.h"
 
+#include "ui/Printer.h"
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
@@ -10,6 +12,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -245,6 +248,20 @@ std::optional<PrintDialogResult> QtPrompter::printDialog(const PrintDialogOption
     if (printer.outputFormat() == QPrinter::PdfFormat)
         result.outputFile = printer.outputFileName();
     return result;
+}
+
+bool QtPrompter::printPreview(const QString& title, const std::function<void(Printer&)>& render) {
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintPreviewDialog dialog(&printer, parent_);
+    dialog.setWindowTitle(title);
+    // Asked when the window opens, on a page setup change and when printing from the window; the
+    // same facade the print command uses, so the preview shows exactly the printed pages.
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&render](QPrinter* target) {
+        QtPrinter pages(*target);
+        render(pages);
+        pages.endDoc();
+    });
+    return dialog.exec() == QDialog::Accepted;
 }
 
 int QtPrompter::runModal(QDialog& dialog) { return dialog.exec(); }

@@ -22,6 +22,7 @@ public:
     std::optional<QColor> chooseColor(const QColor& initial, const QString& title = QString()) override;
     std::optional<QFont> chooseFont(const QFont& initial) override;
     std::optional<PrintDialogResult> printDialog(const PrintDialogOptions& options) override;
+    bool printPreview(const QString& title, const std::function<void(Printer&)>& render) override;
     int runModal(QDialog& dialog) override;
     void beep() override;
 

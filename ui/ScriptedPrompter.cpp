@@ -90,6 +90,7 @@ QString ScriptedPrompter::kindName(Kind kind) {
     case Kind::Color: return QStringLiteral("chooseColor");
     case Kind::Font: return QStringLiteral("chooseFont");
     case Kind::Print: return QStringLiteral("printDialog");
+    case Kind::Preview: return QStringLiteral("printPreview");
     case Kind::Modal: return QStringLiteral("runModal");
     }
     return QString();
@@ -111,6 +112,7 @@ QString ScriptedPrompter::describe(const Record& record) {
     case Kind::Print:
         s += QStringLiteral(" pages %1-%2").arg(record.printOptions.fromPage).arg(record.printOptions.toPage);
         break;
+    case Kind::Preview: s += QStringLiteral(" title %1").arg(quoted(record.title)); break;
     case Kind::Modal: s += QStringLiteral(" window %1").arg(quoted(record.text)); break;
     }
     if (!record.answer.isEmpty())
@@ -179,6 +181,15 @@ ScriptedPrompter& ScriptedPrompter::expectPrint(std::optional<PrintDialogResult>
     Expectation e;
     e.kind = Kind::Print;
     e.print = std::move(result);
+    queue_.push_back(std::move(e));
+    return *this;
+}
+
+ScriptedPrompter& ScriptedPrompter::expectPreview(const QString& title, bool printFromIt) {
+    Expectation e;
+    e.kind = Kind::Preview;
+    e.title = title;
+    e.printFromPreview = printFromIt;
     queue_.push_back(std::move(e));
     return *this;
 }
@@ -315,6 +326,32 @@ std::optional<PrintDialogResult> ScriptedPrompter::printDialog(const PrintDialog
     r.answer = result ? QStringLiteral("Print") : QStringLiteral("Cancel");
     transcript_.push_back(std::move(r));
     return result;
+}
+
+bool ScriptedPrompter::printPreview(const QString& title, const std::function<void(Printer&)>& render) {
+    Record r;
+    r.kind = Kind::Preview;
+    r.title = title;
+    bool print = false;
+    if (auto e = take(r)) {
+        if (e->title != title)
+            addFailure(QStringLiteral("mismatched printPreview: got title %1, expected title %2")
+                           .arg(quoted(title), quoted(e->title)));
+        else
+            print = e->printFromPreview;
+    }
+    // The window shows the pages even when it was not expected; only printing needs the script.
+    previewed_ = RecordingPrinter();
+    render(previewed_);
+    previewed_.endDoc();
+    if (print) {
+        printedFromPreview_ = RecordingPrinter();
+        render(printedFromPreview_);
+        printedFromPreview_.endDoc();
+    }
+    r.answer = print ? QStringLiteral("Print") : QStringLiteral("Close");
+    transcript_.push_back(std::move(r));
+    return print;
 }
 
 int ScriptedPrompter::runModal(QDialog& dialog) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/Printer.h"
 #include "ui/Prompter.h"
 
 #include <QStringList>
@@ -17,7 +18,7 @@ namespace ui {
 // Nothing here throws, so it is safe inside Qt event handlers.
 class ScriptedPrompter : public Prompter {
 public:
-    enum class Kind { MsgBox, Input, OpenFile, SaveFile, Color, Font, Print, Modal };
+    enum class Kind { MsgBox, Input, OpenFile, SaveFile, Color, Font, Print, Preview, Modal };
 
     struct Record {
         Kind kind = Kind::MsgBox;
@@ -44,6 +45,8 @@ public:
     ScriptedPrompter& expectColor(std::optional<QColor> result);
     ScriptedPrompter& expectFont(std::optional<QFont> result);
     ScriptedPrompter& expectPrint(std::optional<PrintDialogResult> result);
+    // The print preview; `printFromIt`: the user prints from the preview window, else closes it.
+    ScriptedPrompter& expectPreview(const QString& title, bool printFromIt);
     // The script drives the shown window (fills fields, clicks buttons); prompts it raises go to
     // this same queue. A window the script leaves open is closed with the script's return value.
     ScriptedPrompter& expectModal(const QString& objectName, ModalScript script);
@@ -58,6 +61,8 @@ public:
     std::optional<QColor> chooseColor(const QColor& initial, const QString& title = QString()) override;
     std::optional<QFont> chooseFont(const QFont& initial) override;
     std::optional<PrintDialogResult> printDialog(const PrintDialogOptions& options) override;
+    // Renders the pages onto previewed(), and onto printedFromPreview() when the script prints.
+    bool printPreview(const QString& title, const std::function<void(Printer&)>& render) override;
     int runModal(QDialog& dialog) override;
     void beep() override;
 
@@ -69,6 +74,9 @@ public:
     const std::vector<Record>& transcript() const { return transcript_; }
     int pendingCount() const { return static_cast<int>(queue_.size()); }
     int beepCount() const { return beeps_; }
+    // What the last preview showed, and what was printed from it (60-line pages).
+    const RecordingPrinter& previewed() const { return previewed_; }
+    const RecordingPrinter& printedFromPreview() const { return printedFromPreview_; }
     // Forgets failures, expectations and transcript.
     void reset();
 
@@ -87,6 +95,7 @@ private:
         std::optional<QColor> color;
         std::optional<QFont> font;
         std::optional<PrintDialogResult> print;
+        bool printFromPreview = false;
         ModalScript script;
     };
 
@@ -99,6 +108,8 @@ private:
     std::vector<Record> transcript_;
     QStringList failures_;
     int beeps_ = 0;
+    RecordingPrinter previewed_;
+    RecordingPrinter printedFromPreview_;
 };
 
 } // namespace ui

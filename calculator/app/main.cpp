@@ -5,9 +5,13 @@
 #include "ui/Clipboard.h"
 #include "ui/Printer.h"
 #include "ui/QtPrompter.h"
+#include "ui/StartupProbe.h"
 #include "winapi/VersionRecord.h"
 
 #include <QApplication>
+#include <QPainter>
+#include <QPixmap>
+#include <QProxyStyle>
 
 #include <memory>
 
@@ -24,31 +28,30 @@ VX_VERSION_RECORD(abaconVersionRecord,
 
 namespace {
 
-// Each print job goes to the default printer as a document of its own.
-class DefaultPrinter final : public ui::Printer {
+// Fusion, with the tool bar's extension arrows drawn here: Fusion reads them from image files,
+// which loads every image-format plugin while the window is being built.
+class CalculatorStyle final : public QProxyStyle {
 public:
-    void setFont(const QString& family, double points, bool bold, bool italic) override {
-        job().setFont(family, points, bold, italic);
-    }
-    void printLine(const QString& text) override { job().printLine(text); }
-    void newPage() override { job().newPage(); }
-    bool endDoc() override {
-        const bool ok = job().endDoc();
-        job_.reset();
-        return ok;
-    }
-    int page() const override { return job_ ? job_->page() : 1; }
-    int currentLine() const override { return job_ ? job_->currentLine() : 0; }
-    int linesPerPage() const override { return job_ ? job_->linesPerPage() : 0; }
+    CalculatorStyle() : QProxyStyle(QStringLiteral("Fusion")) {}
 
-private:
-    ui::Printer& job() {
-        if (!job_) {
-            job_ = std::make_unique<ui::QtPrinter>(QString(), QString());
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption* option, const QWidget* widget) const override {
+        if (icon != SP_ToolBarHorizontalExtensionButton && icon != SP_ToolBarVerticalExtensionButton)
+            return QProxyStyle::standardIcon(icon, option, widget);
+        QPixmap chevron(10, 10);
+        chevron.fill(Qt::transparent);
+        QPainter painter(&chevron);
+        painter.setPen(QPen(Qt::black, 1.5));
+        for (const int at : {1, 5}) {
+            if (icon == SP_ToolBarHorizontalExtensionButton) {
+                painter.drawLine(at, 1, at + 3, 5);
+                painter.drawLine(at + 3, 5, at, 9);
+            } else {
+                painter.drawLine(1, at, 5, at + 3);
+                painter.drawLine(5, at + 3, 9, at);
+            }
         }
-        return *job_;
+        return QIcon(chevron);
     }
-    std::unique_ptr<ui::QtPrinter> job_;
 };
 
 } // namespace
@@ -56,12 +59,12 @@ private:
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Abacon"));
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setStyle(new CalculatorStyle); // the application owns it
 
     ui::QtPrompter prompter;
     runtime::SystemClock clock;
     ui::QtClipboard clipboard;
-    DefaultPrinter printer;
+    ui::DefaultPrinter printer;
     abacon::Calculator window({prompter, clock, clipboard, printer});
     prompter.setParent(&window);
 
@@ -76,6 +79,7 @@ int main(int argc, char* argv[]) {
                      [&window](const QString& keys) { window.sendKeys(keys); });
     listener.listen();
 
+    ui::quitAfterFirstPaintIfAsked(window);
     window.show();
     return QApplication::exec();
 }

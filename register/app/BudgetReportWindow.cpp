@@ -1,11 +1,43 @@
 #include "register/app/BudgetReportWindow.h"
 
 #include "register/app/ReportPrinting.h"
+#include "ui/BarChart.h"
+#include "ui/Prompter.h"
 #include "ui/Vx3dList.h"
 
+#include <QAction>
 #include <QLabel>
+#include <QMenuBar>
+#include <QVBoxLayout>
 
 namespace ledger {
+
+namespace {
+
+QColor platformColor(unsigned rgb) { // 0x00BBGGRR
+    return QColor(static_cast<int>(rgb & 0xFF), static_cast<int>((rgb >> 8) & 0xFF),
+                  static_cast<int>((rgb >> 16) & 0xFF));
+}
+
+} // namespace
+
+ui::BarChartData barChartData(const ReportChart& chart) {
+    ui::BarChartData data;
+    data.title = qtext(chart.title);
+    for (const std::string& code : chart.codes)
+        data.labels << qtext(code);
+    for (const ChartSeries& series : chart.series) {
+        ui::BarChartData::Series s{qtext(series.name), platformColor(series.color), {}};
+        for (const runtime::Currency value : series.values)
+            s.values << value.toDouble();
+        data.series << s;
+    }
+    for (const runtime::Currency tick : chart.ticks()) {
+        data.ticks << tick.toDouble();
+        data.tickLabels << qtext(chartTickText(tick));
+    }
+    return data;
+}
 
 BudgetReportWindow::BudgetReportWindow(const Services& services, const QString& objectName,
                                        const QString& caption, BudgetReportKind kind, const ChequeBook& book,
@@ -37,6 +69,17 @@ BudgetReportWindow::BudgetReportWindow(const Services& services, const QString& 
         add("lblNet", "Net", report_.net);
         add("lblNetBudget", "Net Budget", report_.netBudget);
     }
+
+    chtReport = new ui::BarChart(QStringLiteral("chtReport"), this);
+    chtReport->setData(barChartData(budgetReportChart(report_)));
+    auto* column = static_cast<QVBoxLayout*>(layout());
+    column->insertWidget(column->indexOf(lstSelectedCode) + 1, chtReport, 1);
+    mnuChart = menuBar->addAction(QStringLiteral("C&hart"));
+    mnuChart->setObjectName(QStringLiteral("mnuChart"));
+    mnuChart->setCheckable(true);
+    mnuChart->setChecked(true);
+    connect(mnuChart, &QAction::toggled, chtReport, &QWidget::setVisible);
+    resize(720, 720);
 }
 
 std::vector<PrintedPage> BudgetReportWindow::pages(const PageRange& range) const {
@@ -45,6 +88,21 @@ std::vector<PrintedPage> BudgetReportWindow::pages(const PageRange& range) const
 
 std::string BudgetReportWindow::clipboardText() const {
     return budgetReportClipboard(report_);
+}
+
+std::optional<ReportPicture> BudgetReportWindow::printedPicture() {
+    const int answer = services_.prompter.msgBox(QStringLiteral("Print the chart with the report?"),
+                                                 ui::vbYesNo + ui::vbQuestion, windowTitle());
+    if (answer != ui::vbYes)
+        return std::nullopt;
+    // Copies: a print preview paints the page again whenever its page setup changes.
+    const ui::BarChartData data = chtReport->data();
+    const QString family = services_.fontFamily;
+    return ReportPicture{QStringLiteral("chart ") + data.title, [data, family](QPainter& painter, const QRectF& area) {
+                             // Landscape-shaped on the page: the top half, as wide as the text.
+                             ui::paintBarChart(painter, QRectF(area.topLeft(), QSizeF(area.width(), area.height() / 2)),
+                                               data, QFont(family, 10));
+                         }};
 }
 
 QString BudgetReportWindow::printTip() const {

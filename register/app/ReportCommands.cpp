@@ -17,6 +17,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QMenu>
 
 namespace ledger {
 
@@ -58,6 +59,14 @@ ReportCommands::ReportCommands(frmChqList& window, ui::Prompter& prompter, const
     setObjectName(QStringLiteral("ReportCommands")); // found by the listing command
 
     connect(window.mnuPrint, &QAction::triggered, this, &ReportCommands::printRegister);
+    // "Print Preview..." beside "Print", enabled with it.
+    mnuPrintPreview_ = new QAction(QStringLiteral("Print Pre&view..."), window.FileList);
+    mnuPrintPreview_->setObjectName(QStringLiteral("mnuPrintPreview"));
+    mnuPrintPreview_->setProperty("helpContext", window.mnuPrint->property("helpContext"));
+    mnuPrintPreview_->setEnabled(window.mnuPrint->isEnabled());
+    window.FileList->insertAction(window.mnuSepX, mnuPrintPreview_);
+    connect(window.mnuPrint, &QAction::enabledChanged, mnuPrintPreview_, &QAction::setEnabled);
+    connect(mnuPrintPreview_, &QAction::triggered, this, &ReportCommands::previewRegister);
     connect(window.cmdPrint, &ui::SSCommand::clicked, this, &ReportCommands::printRegister);
     connect(window.mnuSaveANSI, &QAction::triggered, this, &ReportCommands::saveAnsi);
     connect(window.mnuComma, &QAction::triggered, this, &ReportCommands::saveComma);
@@ -105,6 +114,21 @@ void ReportCommands::printRegister() {
         printReport(printer_, prompter_, *choice, qtext(window_.settings().fontName), report.pages);
     }
     setTip(QString());
+}
+
+void ReportCommands::previewRegister() {
+    if (!bookOpen(QStringLiteral("Print Bank Book")))
+        return;
+    askRange(DateRange());
+    const ChequeBook& book = *window_.session().book();
+    ReportRequest request;
+    request.range = range_;
+    request.dateSelected = dateSelected_;
+    request.today = runtime::today(clock_);
+    const RegisterReport report = registerPrintout(book, request);
+    const QString font = qtext(window_.settings().fontName);
+    prompter_.printPreview(QStringLiteral("Print Preview - ") + qtext(trimRight(book.title)),
+                           [&](ui::Printer& printer) { renderReport(printer, font, report.pages); });
 }
 
 bool ReportCommands::writeExport(const QString& path, const std::string& bytes) {

@@ -8,6 +8,8 @@
 #include <QObject>
 #include <QString>
 
+class QAction;
+
 #include <optional>
 
 namespace runtime {
@@ -42,6 +44,8 @@ public:
 
 public slots:
     void printRegister();
+    // The register printout in the print preview, from where it can be printed.
+    void previewRegister();
     void saveAnsi() { exportRegister(ExportKind::Text); }
     void saveComma() { exportRegister(ExportKind::Comma); }
     void budgetSummary() { budgetReport(false); }
@@ -63,6 +67,7 @@ private:
     const runtime::Clock& clock_;
     ui::Clipboard& clipboard_;
     ui::Printer& printer_;
+    QAction* mnuPrintPreview_ = nullptr;
     DateRange range_;
     DateRange previousRange_;
     bool dateSelected_ = false;

@@ -1,6 +1,5 @@
 #include "register/app/ReportPrinting.h"
 
-#include "ui/Printer.h"
 #include "ui/Prompter.h"
 
 #include <memory>
@@ -27,20 +26,28 @@ PageRange pageRangeOf(const ui::PrintDialogResult& choice) {
     return {false, choice.fromPage, choice.toPage};
 }
 
+void renderReport(ui::Printer& printer, const QString& fontFamily, const std::vector<PrintedPage>& pages,
+                  const std::optional<ReportPicture>& picture) {
+    printer.setFont(fontFamily, 10, false, false);
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        if (i > 0)
+            printer.newPage();
+        for (const std::string& line : pages[i].lines)
+            printer.printLine(qtext(line));
+    }
+    if (picture)
+        printer.drawPage(picture->name, picture->paint);
+}
+
 bool printReport(ui::Printer& defaultPrinter, ui::Prompter& prompter, const ui::PrintDialogResult& choice,
-                 const QString& fontFamily, const std::vector<PrintedPage>& pages) {
+                 const QString& fontFamily, const std::vector<PrintedPage>& pages,
+                 const std::optional<ReportPicture>& picture) {
     for (;;) {
         std::unique_ptr<ui::Printer> chosen;
         if (!choice.outputFile.isEmpty() || !choice.printerName.isEmpty())
             chosen = std::make_unique<ui::QtPrinter>(choice);
         ui::Printer& printer = chosen ? *chosen : defaultPrinter;
-        printer.setFont(fontFamily, 10, false, false);
-        for (std::size_t i = 0; i < pages.size(); ++i) {
-            if (i > 0)
-                printer.newPage();
-            for (const std::string& line : pages[i].lines)
-                printer.printLine(qtext(line));
-        }
+        renderReport(printer, fontFamily, pages, picture);
         if (printer.endDoc())
             return true;
         const int answer = prompter.msgBox(QStringLiteral("Printer Error - Check Printer Status!\nCONTINUE?"),

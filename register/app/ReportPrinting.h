@@ -4,18 +4,29 @@
 #include "register/core/Report.h"
 #endif
 
+#include "ui/Printer.h"
+
 #include <QString>
 
 #include <optional>
 #include <vector>
 
 namespace ui {
-class Printer;
 class Prompter;
 struct PrintDialogResult;
 } // namespace ui
 
 namespace ledger {
+
+// A picture printed on a page of its own after a report's text pages (a chart).
+struct ReportPicture {
+    QString name;
+    ui::Printer::PagePainter paint;
+};
+
+// The printed document: the pages in `fontFamily`, then the picture if any. The caller ends it.
+void renderReport(ui::Printer& printer, const QString& fontFamily, const std::vector<PrintedPage>& pages,
+                  const std::optional<ReportPicture>& picture = std::nullopt);
 
 // The print dialog of the reports: page numbers, no selection, pages 1 to 999. std::nullopt when
 // cancelled (the command then ends without a word).
@@ -26,7 +37,8 @@ PageRange pageRangeOf(const ui::PrintDialogResult& choice);
 // own Qt printer, the default printer is `defaultPrinter`. A failed document asks "Printer Error -
 // Check Printer Status!"; Yes prints it again, No abandons it. True when the document was produced.
 bool printReport(ui::Printer& defaultPrinter, ui::Prompter& prompter, const ui::PrintDialogResult& choice,
-                 const QString& fontFamily, const std::vector<PrintedPage>& pages);
+                 const QString& fontFamily, const std::vector<PrintedPage>& pages,
+                 const std::optional<ReportPicture>& picture = std::nullopt);
 
 // The reports' text in a Qt string.
 QString qtext(std::string_view utf8);

@@ -27,6 +27,8 @@ ReportWindow::ReportWindow(const Services& services, const QString& objectName, 
     menuBar = new QMenuBar(this);
     mnuPrint = menuBar->addAction(QStringLiteral("&Print"));
     mnuPrint->setObjectName(QStringLiteral("mnuPrint"));
+    mnuPrintPreview = menuBar->addAction(QStringLiteral("Print Pre&view..."));
+    mnuPrintPreview->setObjectName(QStringLiteral("mnuPrintPreview"));
     mnuCopy = menuBar->addMenu(QStringLiteral("&Copy"));
     mnuCopy->setObjectName(QStringLiteral("mnuCopy"));
     mnuClipboard = mnuCopy->addAction(QStringLiteral("&Selection to Clipboard"));
@@ -65,6 +67,7 @@ ReportWindow::ReportWindow(const Services& services, const QString& objectName, 
 
     connect(mnuPrint, &QAction::triggered, this, &ReportWindow::print);
     connect(ctlPrintSelection, &ui::SSCommand::clicked, this, &ReportWindow::print);
+    connect(mnuPrintPreview, &QAction::triggered, this, &ReportWindow::printPreview);
     connect(mnuClipboard, &QAction::triggered, this, &ReportWindow::copyToClipboard);
     connect(cmdExitSelect, &ui::SSCommand::clicked, this, &QDialog::accept);
     connect(UpArrow, &ui::SSCommand::clicked, this, [this] { scroll(-1); });
@@ -102,12 +105,21 @@ void ReportWindow::print() {
     const std::optional<ui::PrintDialogResult> choice = askPrintDialog(services_.prompter);
     if (!choice)
         return;
+    const std::optional<ReportPicture> picture = printedPicture();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     lblTips->setText(QStringLiteral("Please Wait ") + printTip());
     printReport(services_.printer, services_.prompter, *choice, services_.fontFamily,
-                pages(pageRangeOf(*choice)));
+                pages(pageRangeOf(*choice)), picture);
     lblTips->clear();
     QApplication::restoreOverrideCursor();
+}
+
+void ReportWindow::printPreview() {
+    const std::optional<ReportPicture> picture = printedPicture();
+    const std::vector<PrintedPage> all = pages(PageRange());
+    services_.prompter.printPreview(windowTitle(), [&](ui::Printer& printer) {
+        renderReport(printer, services_.fontFamily, all, picture);
+    });
 }
 
 void ReportWindow::copyToClipboard() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #ifndef Q_MOC_RUN // moc cannot read the standard headers the core pulls in
+#include "register/app/ReportPrinting.h"
 #include "register/core/Report.h"
 #endif
 
@@ -25,7 +26,8 @@ namespace ledger {
 
 // What the three report windows share: headings, the list lstSelectedCode, labelled totals in
 // red or blue, print (ctlPrintSelection, mnuPrint, through the print dialog PrintDialog2), copy
-// to the clipboard (mnuClipboard), scrolling (UpArrow, DownArrow) and E&xit. The windows fill it.
+// to the clipboard (mnuClipboard), a print preview (mnuPrintPreview), scrolling (UpArrow,
+// DownArrow) and E&xit. The windows fill it.
 class ReportWindow : public QDialog {
     Q_OBJECT
 public:
@@ -51,6 +53,7 @@ public:
     ui::SSCommand* DownArrow = nullptr;
     QMenuBar* menuBar = nullptr;
     QAction* mnuPrint = nullptr;
+    QAction* mnuPrintPreview = nullptr;
     QMenu* mnuCopy = nullptr;
     QAction* mnuClipboard = nullptr;
 
@@ -59,6 +62,7 @@ public:
 
 public slots:
     void print();
+    void printPreview();
     void copyToClipboard();
 
 protected:
@@ -68,6 +72,8 @@ protected:
     virtual std::vector<PrintedPage> pages(const PageRange& range) const = 0;
     virtual std::string clipboardText() const = 0;
     virtual QString printTip() const = 0;
+    // A picture to print after the text pages; the window may ask the user first.
+    virtual std::optional<ReportPicture> printedPicture() { return std::nullopt; }
 
     Services services_;
 

@@ -3,6 +3,9 @@
 #include "register/core/RegisterList.h"
 #include "runtime/Format.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <limits>
 #include <map>
 #include <optional>
 
@@ -267,6 +270,77 @@ std::vector<PrintedPage> budgetReportPrintout(const ChequeBook& book, std::strin
                       closingLine("     Net Total:", report.net),
                       closingLine("    Net Budget:", report.netBudget)});
     return layout.pages();
+}
+
+// --- Charts of the budget reports -----------------------------------------------------------
+
+namespace {
+
+constexpr unsigned kChartBlue = 16711680u; // the list colour of amounts from zero up
+constexpr unsigned kChartRed = 255u;       // the list colour of amounts below zero
+constexpr unsigned kChartGrey = 8421504u;  // budgets: neither gained nor spent
+constexpr int kMaxChartIntervals = 6;
+
+// 1, 2 or 5 times a power of ten, in whole dollars: the smallest step that spans `span` in at most
+// kMaxChartIntervals intervals.
+std::int64_t niceStepUnits(std::int64_t spanTicks) {
+    for (std::int64_t power = 1;; power *= 10)
+        for (const std::int64_t factor : {1, 2, 5}) {
+            const std::int64_t step = factor * power;
+            if (step > std::numeric_limits<std::int64_t>::max() / 100 / Currency::kTicksPerUnit ||
+                spanTicks <= step * Currency::kTicksPerUnit * kMaxChartIntervals)
+                return step;
+        }
+}
+
+std::int64_t floorTo(std::int64_t value, std::int64_t step) {
+    const std::int64_t q = value / step;
+    return (value % step != 0 && value < 0 ? q - 1 : q) * step;
+}
+
+std::int64_t ceilTo(std::int64_t value, std::int64_t step) {
+    const std::int64_t q = value / step;
+    return (value % step != 0 && value > 0 ? q + 1 : q) * step;
+}
+
+} // namespace
+
+std::vector<Currency> ReportChart::ticks() const {
+    std::vector<Currency> out;
+    if (tickStep <= Currency())
+        return out;
+    for (Currency v = axisMin; v <= axisMax; v += tickStep)
+        out.push_back(v);
+    return out;
+}
+
+ReportChart budgetReportChart(const BudgetReport& report) {
+    ReportChart chart;
+    const bool summary = report.kind == BudgetReportKind::Summary;
+    chart.title = summary ? "Budget against Actual" : "Income against Expense";
+    chart.series = summary ? std::vector<ChartSeries>{{"Actual", kChartBlue, {}}, {"Budget", kChartGrey, {}}}
+                           : std::vector<ChartSeries>{{"Income", kChartBlue, {}}, {"Expense", kChartRed, {}}};
+    Currency low, high; // zero stays on the axis
+    for (const SummaryRow& row : report.rows) {
+        chart.codes.push_back(trimRight(row.code));
+        const Currency first = summary ? row.net() : row.income;
+        const Currency second = summary ? row.budget : row.expense;
+        chart.series[0].values.push_back(first);
+        chart.series[1].values.push_back(second);
+        low = std::min({low, first, second});
+        high = std::max({high, first, second});
+    }
+    const std::int64_t step = niceStepUnits((high - low).ticks()) * Currency::kTicksPerUnit;
+    chart.tickStep = Currency::fromTicks(step);
+    chart.axisMin = Currency::fromTicks(floorTo(low.ticks(), step));
+    chart.axisMax = Currency::fromTicks(ceilTo(high.ticks(), step));
+    if (chart.axisMin == chart.axisMax)
+        chart.axisMax = chart.axisMin + chart.tickStep; // an empty report still gets an axis
+    return chart;
+}
+
+std::string chartTickText(Currency value) {
+    return runtime::formatCurrency(value, "$#,##0;($#,##0)");
 }
 
 } // namespace ledger

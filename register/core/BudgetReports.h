@@ -99,4 +99,32 @@ std::vector<PrintedPage> budgetReportPrintout(const ChequeBook& book, std::strin
                                               const BudgetReport& report, const DateRange& range,
                                               runtime::OleDate today, const PageRange& pages);
 
+// --- Charts of the budget reports -----------------------------------------------------------
+
+// One coloured set of bars, one value per code of the chart.
+struct ChartSeries {
+    std::string name; // the legend text
+    unsigned color;   // platform RGB (0x00BBGGRR)
+    std::vector<runtime::Currency> values;
+};
+
+// A bar chart of a budget report: per code one bar of each series, on a value axis running from
+// axisMin to axisMax in steps of tickStep (whole dollars, zero always on it).
+struct ReportChart {
+    std::string title;
+    std::vector<std::string> codes; // the bar labels, trailing blanks dropped
+    std::vector<ChartSeries> series;
+    runtime::Currency axisMin;
+    runtime::Currency axisMax;
+    runtime::Currency tickStep;
+
+    std::vector<runtime::Currency> ticks() const;
+};
+
+// The budget summary charts the actual net of each code against its budget; the income statement
+// charts income against expense (expenses below the zero line, as the list shows them negative).
+ReportChart budgetReportChart(const BudgetReport& report);
+// A value-axis label: whole dollars, negatives in parentheses ("$1,500", "($250)").
+std::string chartTickText(runtime::Currency value);
+
 } // namespace ledger

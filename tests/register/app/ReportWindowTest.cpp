@@ -7,7 +7,13 @@
 
 #include "register/app/ReportCommands.h"
 #include "register/app/frmCodeselect.h"
+#include "register/app/frmIncomeStatement.h"
 #include "register/app/frmLgnBudget.h"
+#include "ui/BarChart.h"
+
+#include <QAction>
+#include <QLayout>
+#include <QMenu>
 
 #include <QDir>
 #include <QRegularExpression>
@@ -54,6 +60,10 @@ private slots:
     void budgetReportsNeedACodeFile();
     void budgetSummaryShowsCopiesAndPrints();
     void listingWindowPadsATypedCode();
+    void chartPrintsOnAPageOfItsOwnOnlyAfterYes_data();
+    void chartPrintsOnAPageOfItsOwnOnlyAfterYes();
+    void registerPreviewShowsThePrintedPages_data();
+    void registerPreviewShowsThePrintedPages();
 };
 
 void ReportWindowTest::commaExportWritesTheRegister() {
@@ -159,6 +169,8 @@ void ReportWindowTest::budgetSummaryShowsCopiesAndPrints() {
         return 0;
     });
     h.prompter.expectPrint(ui::PrintDialogResult{});
+    h.prompter.expectMsgBox("Ledgerine - Budget Summary", "Print the chart with the report?",
+                            ui::vbYesNo + ui::vbQuestion, ui::vbNo);
     h.window->mnuBudgetSummary->trigger();
     VERIFY_DIALOGUE(h);
     QCOMPARE(rows,
@@ -194,6 +206,113 @@ void ReportWindowTest::listingWindowPadsATypedCode() {
     w.ctlPrintSelection->click();
     VERIFY_DIALOGUE(h);
     QCOMPARE(h.printer.calls(), (QStringList{"font Courier New 10", "endDoc"}));
+}
+
+void ReportWindowTest::chartPrintsOnAPageOfItsOwnOnlyAfterYes_data() {
+    QTest::addColumn<bool>("statement");
+    QTest::addColumn<bool>("preview");
+    QTest::addColumn<int>("answer");
+    QTest::newRow("summaryPrintedWithChart") << false << false << ui::vbYes;
+    QTest::newRow("summaryPrintedWithoutChart") << false << false << ui::vbNo;
+    QTest::newRow("statementPreviewedWithChart") << true << true << ui::vbYes;
+    QTest::newRow("statementPreviewedWithoutChart") << true << true << ui::vbNo;
+}
+
+void ReportWindowTest::chartPrintsOnAPageOfItsOwnOnlyAfterYes() {
+    QFETCH(bool, statement);
+    QFETCH(bool, preview);
+    QFETCH(int, answer);
+    const QString window = statement ? QStringLiteral("frmIncomeStatement") : QStringLiteral("frmLgnBudget");
+    const QString caption = statement ? QStringLiteral("Income Statement") : QStringLiteral("Ledgerine - Budget Summary");
+    const QString chartName = statement ? QStringLiteral("Income against Expense") : QStringLiteral("Budget against Actual");
+    Harness h(QByteArray(), [](Harness& s) { s.writeFile("lgncodes.csv", kCodes); });
+    openBook(h, sampleBook());
+    acceptDates(h);
+    QStringList labels;
+    bool shown = false, hidden = false;
+    int narrow = 0, wide = 0;
+    h.prompter.expectModal(window, [&](QDialog& d) {
+        auto& w = static_cast<ledger::BudgetReportWindow&>(d);
+        labels = w.chtReport->data().labels;
+        shown = w.chtReport->isVisible();
+        narrow = w.chtReport->width();
+        w.resize(w.width() + 200, w.height());
+        w.layout()->activate();
+        wide = w.chtReport->width();
+        w.mnuChart->trigger();
+        hidden = !w.chtReport->isVisible();
+        w.mnuChart->trigger();
+        if (preview)
+            w.mnuPrintPreview->trigger();
+        else
+            w.ctlPrintSelection->click();
+        return 0;
+    });
+    if (!preview)
+        h.prompter.expectPrint(ui::PrintDialogResult{});
+    h.prompter.expectMsgBox(caption, "Print the chart with the report?", ui::vbYesNo + ui::vbQuestion, answer);
+    if (preview)
+        h.prompter.expectPreview(caption, false);
+    (statement ? h.window->mnuIncomeStmt : h.window->mnuBudgetSummary)->trigger();
+    VERIFY_DIALOGUE(h);
+
+    // Income rows first in the statement, OPEN (not in the code file) among the others as XXXX.
+    QCOMPARE(labels, statement ? (QStringList{"INC", "XXXX", "RENT"}) : (QStringList{"OPEN", "RENT", "INC"}));
+    QVERIFY(shown);
+    QVERIFY(hidden);
+    QCOMPARE(wide, narrow + 200);
+
+    const ui::RecordingPrinter& printer = preview ? h.prompter.previewed() : h.printer;
+    QVERIFY(printer.ended());
+    const QStringList& calls = printer.calls();
+    if (answer == ui::vbYes) {
+        QCOMPARE(calls.mid(calls.size() - 2), (QStringList{"page chart " + chartName, "endDoc"}));
+        QCOMPARE(printer.pages().size(), 2); // the text page, then the chart's own
+        QVERIFY(printer.pages().last().isEmpty());
+        // The bars are painted in the list colours: the income of INC in blue.
+        const QImage& picture = printer.lastPicture();
+        bool blue = false;
+        for (int y = 0; y < picture.height() && !blue; y += 2)
+            for (int x = 0; x < picture.width() && !blue; x += 2)
+                blue = picture.pixelColor(x, y) == QColor(0, 0, 255);
+        QVERIFY(blue);
+    } else {
+        QVERIFY(calls.filter(QRegularExpression("^page ")).isEmpty());
+        QCOMPARE(printer.pages().size(), 1);
+    }
+    QCOMPARE(calls.filter(QRegularExpression("^line ")).size(), 14); // the same text either way
+}
+
+void ReportWindowTest::registerPreviewShowsThePrintedPages_data() {
+    QTest::addColumn<bool>("printFromPreview");
+    QTest::newRow("closed") << false;
+    QTest::newRow("printedFromThePreview") << true;
+}
+
+void ReportWindowTest::registerPreviewShowsThePrintedPages() {
+    QFETCH(bool, printFromPreview);
+    Harness h;
+    auto* preview = h.window->findChild<QAction*>("mnuPrintPreview");
+    QVERIFY(preview);
+    QCOMPARE(preview->text(), QStringLiteral("Print Pre&view..."));
+    const QList<QAction*> file = h.window->FileList->actions();
+    QCOMPARE(file.indexOf(preview), file.indexOf(h.window->mnuPrint) + 1);
+    QVERIFY(!preview->isEnabled()); // no book open, like Print
+
+    openBook(h, longBook(56));
+    QVERIFY(preview->isEnabled());
+    acceptDates(h);
+    h.prompter.expectPrint(ui::PrintDialogResult{});
+    h.window->mnuPrint->trigger();
+    const QStringList printed = h.printer.calls();
+
+    acceptDates(h);
+    h.prompter.expectPreview("Print Preview - Household", printFromPreview);
+    preview->trigger();
+    VERIFY_DIALOGUE(h);
+    QCOMPARE(h.prompter.previewed().calls(), printed);
+    QCOMPARE(h.prompter.printedFromPreview().calls(), printFromPreview ? printed : QStringList());
+    QCOMPARE(h.printer.calls(), printed); // the preview prints on its own printer, never the default
 }
 
 int runReportWindowTest(int argc, char** argv) {
