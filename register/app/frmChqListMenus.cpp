@@ -1,6 +1,8 @@
 // The menus of the main register window: names, captions, shortcuts, help contexts and the
 // state each item starts in.
 #include "register/app/frmChqList.h"
+#include "register/app/BackupCommands.h"
+#include "register/app/RegisterHelp.h"
 
 #include <QAction>
 #include <QMenu>
@@ -161,6 +163,8 @@ void frmChqList::createMenus() {
     mnuSepX->setVisible(false);
     for (QAction* recent : mnuSelectFile)
         recent->setVisible(false);
+    connectHelpMenu(*this, prompter_);
+    installBackupCommands(*this, prompter_, clock_); // "Restore from backup...", the lock, the backups
 }
 
 } // namespace ledger

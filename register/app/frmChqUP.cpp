@@ -1,4 +1,6 @@
 #include "register/app/frmChqUP.h"
+#include "register/app/RegisterHelp.h"
+#include "register/app/CalculatorLink.h"
 #include "register/app/QtText.h"
 
 #include "register/core/AutoDuplicate.h"
@@ -103,6 +105,7 @@ frmChqUP::frmChqUP(EntryMode mode, ui::Prompter& prompter, ui::Clipboard& clipbo
     createControls();
     createMenus();
     clearFields();
+    attachEntryFormLinks(*this); // calendar and calculator, through the main window
 }
 
 frmChqUP::~frmChqUP() = default;
@@ -269,6 +272,7 @@ void frmChqUP::createMenus() {
     connect(mnuCut, &QAction::triggered, this, &frmChqUP::mnuCut_Click);
     connect(mnuPaste, &QAction::triggered, this, &frmChqUP::mnuPaste_Click);
     connect(mnuBudgetStatus, &QAction::triggered, this, &frmChqUP::mnuBudgetStatus_Click);
+    connect(mnuChqHelp, &QAction::triggered, this, [this] { showHelpContext(this, 211); });
 }
 
 void frmChqUP::clearFields() {
@@ -540,15 +544,19 @@ void frmChqUP::mnuCut_Click() {
 
 void frmChqUP::mnuPaste_Click() {
     QLineEdit* field = focusedField(); // before a message box moves the focus
-    if (prompter_.msgBox(
+    const QString needsField = QStringLiteral("You must select a field before you can paste any data! Try Again!");
+    // The question is guidance: with messages hidden the paste goes straight to the field.
+    if (guidance_ &&
+        prompter_.msgBox(
             QStringLiteral("If copying an amount from Abacon select the amount field!\nIs a field selected?"),
             ui::vbYesNo + ui::vbQuestion, kAppCaption) != ui::vbYes) {
-        prompter_.msgBox(QStringLiteral("You must select a field before you can paste any data! Try Again!"),
-                         ui::vbOKOnly + ui::vbExclamation, kAppCaption);
+        prompter_.msgBox(needsField, ui::vbOKOnly + ui::vbCritical, kAppCaption);
         return;
     }
-    if (!field)
+    if (!field) { // the focus is on a button or option, which takes no text
+        prompter_.msgBox(needsField, ui::vbOKOnly + ui::vbCritical, kAppCaption);
         return;
+    }
     field->setFocus();
     field->insert(clipboard_.text()); // through the field's own filter
 }

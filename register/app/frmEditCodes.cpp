@@ -1,4 +1,5 @@
 #include "register/app/frmEditCodes.h"
+#include "register/app/RegisterHelp.h"
 #include "register/app/QtText.h"
 
 #include "register/app/CodeFileSession.h"
@@ -155,9 +156,8 @@ frmEditCodes::frmEditCodes(CodeFileSession& codes, ui::Prompter& prompter, QWidg
     mnuStructure = mnuHelp->addAction(QStringLiteral("Budget/Code File &Structure"));
     mnuStructure->setObjectName(QStringLiteral("mnuStructure"));
     mnuStructure->setProperty("helpContext", 302);
-    // The help viewer is not part of the register yet.
-    mnuMaint->setEnabled(false);
-    mnuStructure->setEnabled(false);
+    connect(mnuMaint, &QAction::triggered, this, [this] { showHelpContext(this, 225); });
+    connect(mnuStructure, &QAction::triggered, this, [this] { showHelpContext(this, 302); });
 
     setTabOrder(Text1, Text2);
     setTabOrder(Text2, Text3);

@@ -1,4 +1,5 @@
 #include "register/app/frnReconcil.h"
+#include "register/app/RegisterHelp.h"
 #include "register/app/QtText.h"
 
 #include "register/app/AppSettings.h"
@@ -119,8 +120,8 @@ void frnReconcil::createControls() {
     rechelp->setShortcut(QKeySequence(Qt::Key_F1));
     rechelp->setShortcutContext(Qt::WindowShortcut);
     rechelp->setProperty("helpContext", kReconcileHelpContext);
-    rechelp->setEnabled(false); // until the help viewer is built
     mnuRecHelp->addAction(rechelp);
+    connect(rechelp, &QAction::triggered, this, [this] { showHelpContext(this, kReconcileHelpContext); });
 
     Panel3D7 =
         new ui::SSPanel(QStringLiteral("Panel3D7"), QStringLiteral("  Cheque Book Current Balance"), this);

@@ -1,4 +1,5 @@
 #include "register/core/CodeFile.h"
+#include "register/core/FileSearch.h"
 
 #include "register/core/Item.h"
 #include "runtime/Cp1252.h"
@@ -223,11 +224,7 @@ std::vector<std::string_view> splitTextLines(std::string_view bytes) {
 CodeFileMessage notFoundInPathMessage(std::string_view name) {
     const std::string n(name);
     CodeFileMessage message =
-        box(n + " not found in your path.\rWindows has searched your PATH environment variable for " + n +
-                "\rSo you need to copy " + n +
-                " to a directory included in your PATH\rIf you wish to use this feature while "
-                "running Ledgerine 95!",
-            codebox::kOKOnly + codebox::kExclamation, kFileSearchTitle);
+        box(notFoundInPathText(n), codebox::kOKOnly + codebox::kExclamation, kFileSearchTitle);
     message.beep = true;
     return message;
 }

@@ -16,3 +16,7 @@ int runFileFlowTest(int argc, char** argv);
 int runReconcileWindowTest(int argc, char** argv);
 int runCodeWindowsTest(int argc, char** argv);
 int runReportWindowTest(int argc, char** argv);
+int runBackupFlowTest(int argc, char** argv);
+int runRegisterModelTest(int argc, char** argv);
+int runOptionsWindowTest(int argc, char** argv);
+int runOutsideLinksTest(int argc, char** argv);

@@ -364,7 +364,7 @@ void EntryWindowTest::paste() {
                           kYesNoQ, answer);
     if (answer == ui::vbNo)
         prompter.expectMsgBox(kApp, "You must select a field before you can paste any data! Try Again!",
-                              kOkExcl, ui::vbOK);
+                              ui::vbOKOnly + ui::vbCritical, ui::vbOK);
     w.mnuPaste->trigger();
     QVERIFY2(prompter.clean(), qPrintable(prompter.report()));
     QCOMPARE(box->text(), text);

@@ -1,0 +1,131 @@
+#include "register/app/OptionCommands.h"
+
+#include "register/app/AppSettings.h"
+#include "register/app/QtText.h"
+#include "register/app/frmAbout.h"
+#include "register/app/frmChqList.h"
+#include "register/app/frmInfo.h"
+#include "register/core/Options.h"
+#include "ui/Prompter.h"
+#include "ui/SSPanel.h"
+#include "ui/Vx3dList.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFont>
+
+namespace ledger {
+
+namespace {
+
+// The hourglass and a tip on the hint line while the lists are rebuilt.
+class BusyTip {
+public:
+    BusyTip(ui::SSPanel* tips, std::string_view text) : tips_(tips) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        tips_->setCaption(qs(text));
+        tips_->repaint();
+    }
+    ~BusyTip() {
+        tips_->setCaption(QString());
+        QApplication::restoreOverrideCursor();
+    }
+    BusyTip(const BusyTip&) = delete;
+    BusyTip& operator=(const BusyTip&) = delete;
+
+private:
+    ui::SSPanel* tips_;
+};
+
+} // namespace
+
+OptionCommands::OptionCommands(frmChqList& window, ui::Prompter& prompter, QString programFile)
+    : QObject(&window), window_(window), prompter_(prompter), programFile_(std::move(programFile)) {
+    connect(window.mnuTextColor, &QAction::triggered, this, &OptionCommands::mnuTextColor_Click);
+    connect(window.mnuBackColor, &QAction::triggered, this, &OptionCommands::mnuBackColor_Click);
+    connect(window.mnuCustFonts, &QAction::triggered, this, &OptionCommands::mnuCustFonts_Click);
+    connect(window.mnuRestoreDefaults, &QAction::triggered, this, &OptionCommands::mnuRestoreDefaults_Click);
+    connect(window.mnuInfo, &QAction::triggered, this, &OptionCommands::mnuInfo_Click);
+    connect(window.mnuAboutLedgrn, &QAction::triggered, this, &OptionCommands::mnuAboutLedgrn_Click);
+}
+
+void OptionCommands::mnuTextColor_Click() {
+    chooseColor(true);
+}
+
+void OptionCommands::mnuBackColor_Click() {
+    chooseColor(false);
+}
+
+void OptionCommands::chooseColor(bool text) {
+    Settings& options = window_.options();
+    std::uint32_t& stored = text ? options.textColor : options.backColor;
+    const std::optional<QColor> chosen =
+        prompter_.chooseColor(colorFromRgbNumber(stored), qs(text ? kTextColorTitle : kBackColorTitle));
+    if (!chosen || !chosen->isValid())
+        return; // cancelled: nothing changes
+    stored = rgbNumberFromColor(*chosen);
+    applyListLook();
+}
+
+void OptionCommands::mnuCustFonts_Click() {
+    Settings& options = window_.options();
+    const ListFont current = listFontOf(options);
+    QFont initial(qs(current.name));
+    initial.setPointSizeF(current.size);
+    initial.setBold(current.bold);
+    initial.setItalic(current.italic);
+    const std::optional<QFont> font = prompter_.chooseFont(initial);
+    if (!font)
+        return;
+    const ListFont chosen{utf8(font->family()), font->pointSizeF(), font->bold(), font->italic()};
+    switch (fontDecision(current, chosen)) {
+    case FontDecision::NoChangeNeeded:
+        prompter_.msgBox(qs(kDefaultFontCurrent), ui::vbOKOnly + ui::vbExclamation, qs(kFontSelectionTitle));
+        return;
+    case FontDecision::AskCaution:
+        if (prompter_.msgBox(qs(kLargeFontCaution), ui::vbYesNo + ui::vbExclamation, qs(kFontSelectionTitle)) !=
+            ui::vbYes)
+            return;
+        break;
+    case FontDecision::Apply:
+        break;
+    }
+    storeListFont(options, chosen);
+    const BusyTip busy(window_.lblTips, kChangingFontsTip);
+    applyListLook();
+    window_.refreshRegister();
+}
+
+void OptionCommands::mnuRestoreDefaults_Click() {
+    const BusyTip busy(window_.lblTips, kRestoringDefaultsTip);
+    Settings& options = window_.options();
+    const bool fontChanged = restoreDefaults(options, builtInSettings());
+    window_.applyOptions(); // sizes, messages shown, colours and font
+    if (fontChanged)
+        window_.refreshRegister();
+}
+
+void OptionCommands::applyListLook() {
+    const Settings& options = window_.options();
+    for (ui::Vx3dList* list : {window_.lstChqList, window_.lstDupList}) {
+        list->setFontName(qs(options.fontName));
+        list->setFontSize(options.fontSize);
+        list->setFontBold(options.fontBold);
+        list->setFontItalic(options.fontItalic);
+        list->setForeColor(colorFromRgbNumber(options.textColor));
+        list->setBackColor(colorFromRgbNumber(options.backColor));
+    }
+}
+
+void OptionCommands::mnuInfo_Click() {
+    frmInfo info(window_, &window_);
+    prompter_.runModal(info);
+}
+
+void OptionCommands::mnuAboutLedgrn_Click() {
+    frmAbout about(programFile_, &window_);
+    prompter_.runModal(about);
+}
+
+} // namespace ledger
