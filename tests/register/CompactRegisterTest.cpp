@@ -1,6 +1,7 @@
 // The register held as fixed-width records and sorted through a table of keys: the order must be
 // exactly that of the Shell sort exchanging whole records, and the text fields must read back as
 // the file would give them.
+#include "register/ExchangingShellSort.h"
 #include "register/ItemBuilder.h"
 #include "register/core/RegisterList.h"
 #include "register/core/RegisterOps.h"
@@ -16,28 +17,6 @@ namespace {
 
 using ledger::Item;
 using ledger::SortOrder;
-
-// The register's sort as it has always been written: whole records exchanged, dates compared as
-// numbers, codes as text (UTF-8 bytes order as the characters do).
-void literalShellSort(std::vector<Item>& items, SortOrder order) {
-    const auto less = [&](const Item& a, const Item& b) {
-        return order == SortOrder::Code ? a.code.str() < b.code.str() : a.date < b.date;
-    };
-    const auto count = static_cast<long>(items.size());
-    long h = 1;
-    while (h <= count - 1)
-        h = 2 * h;
-    h = h / 2 - 1;
-    if (count >= 2 && h < 1)
-        h = 1;
-    while (h > 0) {
-        for (long i = h; i <= count - 1; ++i) {
-            for (long j = i; j >= h && less(items[j], items[j - h]); j -= h)
-                std::swap(items[j], items[j - h]);
-        }
-        h = (h - 1) / 2;
-    }
-}
 
 struct RandomRegister {
     const char* name;
@@ -61,7 +40,7 @@ TEST_P(LedgerSortEquivalence, SameOrderAsExchangingWholeRecords) {
                                            c.codes[random() % c.codes.size()]));
         }
         std::vector<Item> expected = items;
-        literalShellSort(expected, c.order);
+        exchangingShellSort(expected, c.order == SortOrder::Code);
 
         const std::vector<std::uint32_t> order = ledger::shellSortOrder(items, c.order);
         std::vector<Item> sorted = items;

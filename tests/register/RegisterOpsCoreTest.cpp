@@ -1,5 +1,6 @@
 // Operations on the register as a whole: the Shell sort's order, the room left for amounts and
 // where the list stands after a delete.
+#include "register/ExchangingShellSort.h"
 #include "register/core/RegisterList.h"
 #include "register/core/RegisterOps.h"
 
@@ -14,29 +15,6 @@
 namespace {
 
 using runtime::Currency;
-
-// The register's sort exactly as it has always been written: whole records exchanged one step
-// at a time. The sort in use moves positions instead and must leave every record, equal keys
-// included, where this one does.
-void exchangingShellSort(std::vector<ledger::Item>& a, bool onCodes) {
-    const auto less = [onCodes](const ledger::Item& x, const ledger::Item& y) {
-        return onCodes ? x.code < y.code : x.date < y.date;
-    };
-    const auto count = static_cast<long>(a.size());
-    long h = 1;
-    while (h <= count - 1)
-        h = 2 * h;
-    h = h / 2 - 1;
-    if (count >= 2 && h < 1)
-        h = 1;
-    while (h > 0) {
-        for (long i = h; i <= count - 1; ++i) {
-            for (long j = i; j >= h && less(a[j], a[j - h]); j -= h)
-                std::swap(a[j], a[j - h]);
-        }
-        h = (h - 1) / 2;
-    }
-}
 
 struct SortCase {
     const char* name;
