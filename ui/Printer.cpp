@@ -2,11 +2,21 @@
 
 #include "ui/Prompter.h"
 
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPrinter>
 
 namespace ui {
+
+bool Printer::hasFont(const QString& family) const {
+    if (QFontDatabase::hasFamily(family))
+        return true;
+    const QString used = QFontInfo(QFont(family)).family();
+    const QString fallback = QFontInfo(QFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont).family())).family();
+    return used.compare(fallback, Qt::CaseInsensitive) != 0;
+}
 
 namespace {
 

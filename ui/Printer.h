@@ -19,6 +19,9 @@ struct PrintDialogResult;
 class Printer {
 public:
     virtual ~Printer() = default;
+    // Whether the family can be printed: the system has it, or a stand-in it names for it. A family
+    // that would fall back to the general default font cannot.
+    virtual bool hasFont(const QString& family) const;
     virtual void setFont(const QString& family, double points, bool bold, bool italic) = 0;
     // Prints one line and moves to the next; starts a new page first when the page is full.
     virtual void printLine(const QString& text) = 0;
@@ -100,6 +103,8 @@ public:
     int currentLine() const override { return line_; }
     int linesPerPage() const override { return linesPerPage_; }
 
+    bool hasFont(const QString& family) const override { return !missingFonts_.contains(family); }
+    void setMissingFonts(const QStringList& families) { missingFonts_ = families; }
     // "font Courier New 10 bold", "line <text>", "newPage", "page <name>", "endDoc" - in call order.
     const QStringList& calls() const { return calls_; }
     // The printed lines, one list per page.
@@ -114,6 +119,7 @@ private:
     bool ended_ = false;
     QImage picture_;
     QStringList calls_;
+    QStringList missingFonts_;
     QList<QStringList> pages_{QStringList()};
 };
 

@@ -126,9 +126,11 @@ void ReportCommands::previewRegister() {
     request.dateSelected = dateSelected_;
     request.today = runtime::today(clock_);
     const RegisterReport report = registerPrintout(book, request);
-    const QString font = qtext(window_.settings().fontName);
+    const std::optional<QString> font = printFont(printer_, prompter_, qtext(window_.settings().fontName));
+    if (!font)
+        return;
     prompter_.printPreview(QStringLiteral("Print Preview - ") + qtext(trimRight(book.title)),
-                           [&](ui::Printer& printer) { renderReport(printer, font, report.pages); });
+                           [&](ui::Printer& printer) { renderReport(printer, *font, report.pages); });
 }
 
 bool ReportCommands::writeExport(const QString& path, const std::string& bytes) {

@@ -26,9 +26,20 @@ PageRange pageRangeOf(const ui::PrintDialogResult& choice) {
     return {false, choice.fromPage, choice.toPage};
 }
 
+std::optional<QString> printFont(ui::Printer& printer, ui::Prompter& prompter, const QString& fontFamily) {
+    if (printer.hasFont(fontFamily))
+        return fontFamily;
+    const int answer = prompter.msgBox(QStringLiteral("Courier New font not available.\rContinue with system default?"),
+                                       ui::vbYesNo + ui::vbCritical, QStringLiteral("Print Error"));
+    if (answer != ui::vbYes)
+        return std::nullopt;
+    return QString();
+}
+
 void renderReport(ui::Printer& printer, const QString& fontFamily, const std::vector<PrintedPage>& pages,
                   const std::optional<ReportPicture>& picture) {
-    printer.setFont(fontFamily, 10, false, false);
+    if (!fontFamily.isEmpty())
+        printer.setFont(fontFamily, 10, false, false);
     for (std::size_t i = 0; i < pages.size(); ++i) {
         if (i > 0)
             printer.newPage();
@@ -47,7 +58,10 @@ bool printReport(ui::Printer& defaultPrinter, ui::Prompter& prompter, const ui::
         if (!choice.outputFile.isEmpty() || !choice.printerName.isEmpty())
             chosen = std::make_unique<ui::QtPrinter>(choice);
         ui::Printer& printer = chosen ? *chosen : defaultPrinter;
-        renderReport(printer, fontFamily, pages, picture);
+        const std::optional<QString> font = printFont(printer, prompter, fontFamily);
+        if (!font)
+            return false;
+        renderReport(printer, *font, pages, picture);
         if (printer.endDoc())
             return true;
         const int answer = prompter.msgBox(QStringLiteral("Printer Error - Check Printer Status!\nCONTINUE?"),

@@ -117,8 +117,11 @@ void ReportWindow::print() {
 void ReportWindow::printPreview() {
     const std::optional<ReportPicture> picture = printedPicture();
     const std::vector<PrintedPage> all = pages(PageRange());
+    const std::optional<QString> font = printFont(services_.printer, services_.prompter, services_.fontFamily);
+    if (!font)
+        return;
     services_.prompter.printPreview(windowTitle(), [&](ui::Printer& printer) {
-        renderReport(printer, services_.fontFamily, all, picture);
+        renderReport(printer, *font, all, picture);
     });
 }
 

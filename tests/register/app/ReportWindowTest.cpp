@@ -57,6 +57,8 @@ private slots:
     void failedExportLeavesTheOldFile();
     void printGoesLineByLineInTheRegisterFont();
     void printToPdfMakesItsPages();
+    void missingPrintFontAsksFirst_data();
+    void missingPrintFontAsksFirst();
     void budgetReportsNeedACodeFile();
     void budgetSummaryShowsCopiesAndPrints();
     void listingWindowPadsATypedCode();
@@ -124,6 +126,28 @@ void ReportWindowTest::printGoesLineByLineInTheRegisterFont() {
     h.window->mnuPrint->trigger();
     VERIFY_DIALOGUE(h);
     QCOMPARE(h.printer.calls().size(), before);
+}
+
+void ReportWindowTest::missingPrintFontAsksFirst_data() {
+    QTest::addColumn<int>("answer");
+    QTest::newRow("Yes prints in the printer's own font") << int(ui::vbYes);
+    QTest::newRow("No abandons the printout") << int(ui::vbNo);
+}
+
+void ReportWindowTest::missingPrintFontAsksFirst() {
+    QFETCH(int, answer);
+    Harness h;
+    openBook(h, longBook(3));
+    h.printer.setMissingFonts({QStringLiteral("Courier New")});
+    acceptDates(h);
+    h.prompter.expectPrint(ui::PrintDialogResult{});
+    h.prompter.expectMsgBox("Print Error", "Courier New font not available.\rContinue with system default?",
+                            ui::vbYesNo + ui::vbCritical, answer);
+    h.window->cmdPrint->click();
+    VERIFY_DIALOGUE(h);
+    const QStringList& calls = h.printer.calls();
+    QCOMPARE(calls.filter(QStringLiteral("font ")).size(), 0);
+    QCOMPARE(calls.contains(QStringLiteral("endDoc")), answer == ui::vbYes);
 }
 
 void ReportWindowTest::printToPdfMakesItsPages() {
