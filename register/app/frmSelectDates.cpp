@@ -96,6 +96,12 @@ bool frmSelectDates::takeOver(QLineEdit* box, runtime::OleDate& date, runtime::O
         date = openEnd;
         return true;
     }
+    if (!box->isModified()) {
+        // The box still shows the stored date; reading its two-digit year back would move a date
+        // after 2029 a century back.
+        dateSelected_ = true;
+        return true;
+    }
     if (const std::optional<runtime::OleDate> typed = parseEntryDate(text.toStdString())) {
         date = *typed;
         dateSelected_ = true;

@@ -299,6 +299,11 @@ void CodeWindowsTest::dateRangeChecks() {
     QCOMPARE(w.endDate(),
              shown == "03/05/27" ? runtime::oleFromCivil(2027, 3, 5) : runtime::kRegisterMaxDate);
     QCOMPARE(w.dateSelected(), shown == "03/05/27");
+
+    // Leaving a box without typing keeps its date, whatever century its two-digit year suggests.
+    w.setRange(runtime::oleFromCivil(2035, 6, 1), runtime::kRegisterMaxDate);
+    QVERIFY(w.txtStart_LostFocus());
+    QCOMPARE(w.startDate(), runtime::oleFromCivil(2035, 6, 1));
 }
 
 void CodeWindowsTest::budgetPeriodRoundTrip() {
