@@ -143,6 +143,15 @@ inline QByteArray writeBook(const QString& path, const ledger::ChequeBook& book,
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// Writes the book as a.lgn in the harness folder and opens it through File, Open.
+inline void openBook(Harness& h, const ledger::ChequeBook& book) {
+    writeBook(h.path("a.lgn"), book);
+    h.prompter.expectOpenFile(chosen(h.path("a.lgn")));
+    h.window->mnuFileSelect->trigger();
+    QVERIFY(h.book());
+    h.prompter.reset();
+}
+
 // The register lines of the sample book as the list shows them.
 inline const QStringList kSampleLines = {
     QStringLiteral("d\t1\t10/01/26\t00000\tOpening Balance          \t500.00\t\tOPEN\t500.00"),

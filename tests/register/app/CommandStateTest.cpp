@@ -17,14 +17,6 @@ using namespace apptest;
 
 namespace {
 
-void openBook(Harness& h, const ledger::ChequeBook& book) {
-    writeBook(h.path("a.lgn"), book);
-    h.prompter.expectOpenFile(chosen(h.path("a.lgn")));
-    h.window->mnuFileSelect->trigger();
-    QVERIFY(h.book());
-    h.prompter.reset();
-}
-
 // Everything a command could change that a person would see, as one text.
 QString snapshot(Harness& h) {
     QStringList parts{h.window->windowTitle(), h.window->lblTips->caption(),

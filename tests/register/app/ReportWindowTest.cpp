@@ -27,14 +27,6 @@ namespace {
 const QByteArray kCodes = "\"Salary                   \",\"INC \",\"  1200.00\"\r\n"
                           "\"Rent                     \",\"RENT\",\"  -450.00\"\r\n";
 
-void openBook(Harness& h, const ledger::ChequeBook& book) {
-    writeBook(h.path("a.lgn"), book);
-    h.prompter.expectOpenFile(chosen(h.path("a.lgn")));
-    h.window->mnuFileSelect->trigger();
-    QVERIFY(h.book());
-    h.prompter.reset();
-}
-
 // The date-range window, closed with OK as it opens (every item).
 void acceptDates(Harness& h) {
     h.prompter.expectModal("frmSelectDates", [](QDialog&) { return QDialog::Accepted; });
