@@ -1,5 +1,6 @@
 #include "winapi/Window.h"
 
+#include <poll.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/time.h>
@@ -11,6 +12,7 @@
 #include <cstring>
 #include <optional>
 #include <system_error>
+#include <utility>
 
 namespace winapi {
 
@@ -18,6 +20,9 @@ namespace {
 
 // A window that takes longer than this to answer is treated as gone.
 constexpr int kAnswerSeconds = 5;
+// A caller must send its request this soon after connecting; the window waits no longer.
+constexpr int kRequestMillis = 250;
+constexpr std::size_t kLongestLine = 4096;
 
 class Fd {
 public:
@@ -30,13 +35,13 @@ public:
     Fd(const Fd&) = delete;
     Fd& operator=(const Fd&) = delete;
     int get() const { return fd_; }
+    int release() { return std::exchange(fd_, -1); }
 
 private:
     int fd_;
 };
 
-// Sends one request line and reads one answer line; nullopt when nobody listens.
-std::optional<std::string> request(const std::filesystem::path& endpoint, std::string_view line) {
+std::optional<sockaddr_un> socketAddress(const std::filesystem::path& endpoint) {
     const std::string path = endpoint.string();
     sockaddr_un addr{};
     if (path.empty() || path.size() >= sizeof(addr.sun_path)) {
@@ -44,6 +49,15 @@ std::optional<std::string> request(const std::filesystem::path& endpoint, std::s
     }
     addr.sun_family = AF_UNIX;
     std::memcpy(addr.sun_path, path.c_str(), path.size() + 1);
+    return addr;
+}
+
+// Sends one request line and reads one answer line; nullopt when nobody listens.
+std::optional<std::string> request(const std::filesystem::path& endpoint, std::string_view line) {
+    const std::optional<sockaddr_un> addr = socketAddress(endpoint);
+    if (!addr) {
+        return std::nullopt;
+    }
 
     Fd fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
     if (fd.get() < 0) {
@@ -52,7 +66,7 @@ std::optional<std::string> request(const std::filesystem::path& endpoint, std::s
     timeval tv{kAnswerSeconds, 0};
     ::setsockopt(fd.get(), SOL_SOCKET, SO_RCVTIMEO, &tv, sizeof tv);
     ::setsockopt(fd.get(), SOL_SOCKET, SO_SNDTIMEO, &tv, sizeof tv);
-    if (::connect(fd.get(), reinterpret_cast<const sockaddr*>(&addr), sizeof addr) != 0) {
+    if (::connect(fd.get(), reinterpret_cast<const sockaddr*>(&*addr), sizeof *addr) != 0) {
         return std::nullopt;
     }
     std::string out(line);
@@ -67,7 +81,7 @@ std::optional<std::string> request(const std::filesystem::path& endpoint, std::s
     }
     std::string answer;
     char buf[256];
-    while (answer.find('\n') == std::string::npos && answer.size() < 4096) {
+    while (answer.find('\n') == std::string::npos && answer.size() < kLongestLine) {
         const ssize_t n = ::recv(fd.get(), buf, sizeof buf, 0);
         if (n <= 0) {
             break;
@@ -193,6 +207,63 @@ bool SendKeys(const HWND& window, std::string_view keys) {
     }
     const auto answer = request(window.endpoint(), std::string(kWindowKeys) + std::string(keys));
     return answer && *answer == kWindowOk;
+}
+
+WindowServer::~WindowServer() {
+    if (fd_ >= 0) {
+        ::close(fd_);
+        ::unlink(endpoint_.c_str());
+    }
+}
+
+bool WindowServer::listen() {
+    const std::optional<sockaddr_un> addr = socketAddress(endpoint_);
+    if (!addr || fd_ >= 0 || identify(endpoint_)) {
+        return false;
+    }
+    ::unlink(endpoint_.c_str());
+    Fd fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
+    if (fd.get() < 0 || ::bind(fd.get(), reinterpret_cast<const sockaddr*>(&*addr), sizeof *addr) != 0) {
+        return false;
+    }
+    // Only the user may connect (the folder is private to the user as well).
+    if (::chmod(endpoint_.c_str(), 0600) != 0 || ::listen(fd.get(), 8) != 0) {
+        ::unlink(endpoint_.c_str());
+        return false;
+    }
+    fd_ = fd.release();
+    return true;
+}
+
+void WindowServer::serveWaiting(const Answer& answer) {
+    for (;;) {
+        Fd client(::accept4(fd_, nullptr, nullptr, SOCK_CLOEXEC));
+        if (client.get() < 0) {
+            return; // none waiting (or the listener is gone)
+        }
+        std::string line;
+        char buf[256];
+        while (line.find('\n') == std::string::npos && line.size() <= kLongestLine) {
+            pollfd p{client.get(), POLLIN, 0};
+            if (::poll(&p, 1, kRequestMillis) <= 0) {
+                break;
+            }
+            const ssize_t n = ::recv(client.get(), buf, sizeof buf, 0);
+            if (n <= 0) {
+                break;
+            }
+            line.append(buf, static_cast<std::size_t>(n));
+        }
+        const auto end = line.find('\n');
+        if (end == std::string::npos || end > kLongestLine) {
+            continue;
+        }
+        line.resize(end);
+        const std::string out = answer(line) + '\n';
+        timeval tv{1, 0};
+        ::setsockopt(client.get(), SOL_SOCKET, SO_SNDTIMEO, &tv, sizeof tv);
+        (void)::send(client.get(), out.data(), out.size(), MSG_NOSIGNAL);
+    }
 }
 
 } // namespace winapi

@@ -3,6 +3,7 @@
 #include "winapi/Types.h"
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -36,6 +37,31 @@ inline constexpr std::string_view kWindowFind = "FIND";         // answer: "<cla
 inline constexpr std::string_view kWindowActivate = "ACTIVATE"; // answer: "OK"
 inline constexpr std::string_view kWindowKeys = "KEYS ";        // + key string; answer: "OK"
 inline constexpr std::string_view kWindowOk = "OK";
+
+// The listening side of a findable window: its socket, private to the user. The owner watches fd()
+// for readiness and calls serveWaiting(); the socket file goes when the server does.
+class WindowServer {
+public:
+    // Answers one request line; the answer is sent back as one line.
+    using Answer = std::function<std::string(std::string_view request)>;
+
+    explicit WindowServer(std::filesystem::path endpoint) : endpoint_(std::move(endpoint)) {}
+    ~WindowServer();
+    WindowServer(const WindowServer&) = delete;
+    WindowServer& operator=(const WindowServer&) = delete;
+
+    // Replaces a socket file nobody answers on (left by a program that died). False when the socket
+    // cannot be made or a live window already answers there.
+    bool listen();
+    int fd() const { return fd_; }
+    // Answers every connection that is waiting. A caller that sends no full line within a moment,
+    // or more than 4 KB without one, is dropped unanswered, so no caller can hold the window up.
+    void serveWaiting(const Answer& answer);
+
+private:
+    std::filesystem::path endpoint_;
+    int fd_ = -1;
+};
 
 // The window whose caption is exactly windowName and, when className is given, whose class is
 // className; with no caption, the first window of that class. Null when none answers.

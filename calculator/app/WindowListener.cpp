@@ -1,89 +1,44 @@
 #include "calculator/app/WindowListener.h"
 
-#include "winapi/Window.h"
-
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QSocketNotifier>
 #include <QTimer>
-
-#include <functional>
 
 namespace abacon {
 
-namespace {
-
-QString fromView(std::string_view s) {
-    return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-} // namespace
-
 WindowListener::WindowListener(const QString& className, const QString& caption, QObject* parent)
-    : QObject(parent), className_(className), caption_(caption), server_(new QLocalServer(this)) {
-    connect(server_, &QLocalServer::newConnection, this, &WindowListener::onConnection);
-}
+    : QObject(parent), className_(className), caption_(caption),
+      server_(winapi::windowEndpoint(caption.toStdString())) {}
 
-WindowListener::~WindowListener() {
-    server_->close();
-}
+WindowListener::~WindowListener() = default;
 
 QString WindowListener::endpoint() const {
     return QString::fromStdString(winapi::windowEndpoint(caption_.toStdString()).string());
 }
 
 bool WindowListener::listen() {
-    const QString path = endpoint();
-    if (path.isEmpty()) {
+    if (!server_.listen())
         return false;
-    }
-    // A socket file left by a program that died is removed; one that answers belongs to a
-    // running window, which keeps it.
-    if (winapi::FindWindowA(nullptr, caption_.toStdString().c_str())) {
-        return false;
-    }
-    QLocalServer::removeServer(path);
-    server_->setSocketOptions(QLocalServer::UserAccessOption);
-    return server_->listen(path);
+    notifier_ = new QSocketNotifier(server_.fd(), QSocketNotifier::Read, this);
+    connect(notifier_, &QSocketNotifier::activated, this,
+            [this] { server_.serveWaiting([this](std::string_view request) { return answer(request); }); });
+    return true;
 }
 
-void WindowListener::onConnection() {
-    while (QLocalSocket* socket = server_->nextPendingConnection()) {
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-            if (!socket->canReadLine()) {
-                if (socket->bytesAvailable() > 4096) {
-                    socket->disconnectFromServer();
-                }
-                return;
-            }
-            const QString line = QString::fromUtf8(socket->readLine()).chopped(1);
-            QString answer;
-            std::function<void()> action;
-            if (line == fromView(winapi::kWindowFind)) {
-                answer = className_ + QLatin1Char('\t') + caption_;
-            } else if (line == fromView(winapi::kWindowActivate)) {
-                answer = fromView(winapi::kWindowOk);
-                action = [this] {
-                    emit activateRequested();
-                };
-            } else if (line.startsWith(fromView(winapi::kWindowKeys))) {
-                answer = fromView(winapi::kWindowOk);
-                const QString keys = line.mid(static_cast<qsizetype>(winapi::kWindowKeys.size()));
-                action = [this, keys] {
-                    emit keysReceived(keys);
-                };
-            } else {
-                answer = QStringLiteral("ERROR");
-            }
-            socket->write((answer + QLatin1Char('\n')).toUtf8());
-            socket->flush();
-            socket->disconnectFromServer();
-            if (action) {
-                // After the answer is on its way: the keys may close the window and this listener.
-                QTimer::singleShot(0, this, action);
-            }
-        });
+std::string WindowListener::answer(std::string_view request) {
+    using namespace winapi;
+    if (request == kWindowFind)
+        return (className_ + QLatin1Char('\t') + caption_).toStdString();
+    if (request == kWindowActivate) {
+        // After the answer is on its way: the request may close the window and this listener.
+        QTimer::singleShot(0, this, [this] { emit activateRequested(); });
+        return std::string(kWindowOk);
     }
+    if (request.starts_with(kWindowKeys)) {
+        const QString keys = QString::fromUtf8(request.substr(kWindowKeys.size()));
+        QTimer::singleShot(0, this, [this, keys] { emit keysReceived(keys); });
+        return std::string(kWindowOk);
+    }
+    return "ERROR";
 }
 
 } // namespace abacon

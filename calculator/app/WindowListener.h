@@ -1,9 +1,13 @@
 #pragma once
 
+#include "winapi/Window.h"
+
 #include <QObject>
 #include <QString>
 
-class QLocalServer;
+#include <memory>
+
+class QSocketNotifier;
 
 namespace abacon {
 
@@ -24,11 +28,12 @@ signals:
     void keysReceived(const QString& keys);
 
 private:
-    void onConnection();
+    std::string answer(std::string_view request);
 
     QString className_;
     QString caption_;
-    QLocalServer* server_;
+    winapi::WindowServer server_;
+    QSocketNotifier* notifier_ = nullptr;
 };
 
 } // namespace abacon

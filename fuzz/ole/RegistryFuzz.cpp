@@ -5,10 +5,14 @@
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
+#include <string>
 #include <unistd.h>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    char name[] = "/tmp/vxregfuzzXXXXXX";
+    // In memory where there is a memory file system: each save flushes the file to disk.
+    static const std::string folder = ::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
+    std::string pattern = folder + "/vxregfuzzXXXXXX";
+    char* name = pattern.data();
     const int fd = ::mkstemp(name);
     if (fd < 0)
         return 0;
