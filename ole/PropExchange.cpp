@@ -17,6 +17,16 @@ void CPropExchange::save(const QString& name, const Variant& value) {
 
 namespace {
 
+// The stored value of a property that is not a picture. A damaged picture stored under its name
+// counts as absent, like any other value that does not convert.
+std::optional<Variant> loadedValue(CPropExchange* pPX, const QString& name) {
+    try {
+        return pPX->loaded(name);
+    } catch (const AutomationError&) {
+        return std::nullopt;
+    }
+}
+
 // The common shape of the scalar exchanges: convert the stored value, or fall back.
 template <typename T, typename FromVariant, typename ToVariant>
 bool exchange(CPropExchange* pPX, const QString& name, T& value, const std::optional<T>& def,
@@ -25,7 +35,7 @@ bool exchange(CPropExchange* pPX, const QString& name, T& value, const std::opti
         pPX->save(name, to(value));
         return true;
     }
-    if (const auto stored = pPX->loaded(name)) {
+    if (const auto stored = loadedValue(pPX, name)) {
         try {
             value = from(*stored);
             return true;
@@ -133,7 +143,7 @@ bool PX_Font(CPropExchange* pPX, const QString& name, CFontHolder& font, const F
         pPX->save(name, Variant::fromFont(font.GetFontDispatch()));
         return true;
     }
-    if (const auto stored = pPX->loaded(name); stored && stored->type() == VarType::Font) {
+    if (const auto stored = loadedValue(pPX, name); stored && stored->type() == VarType::Font) {
         font.InitializeFont(def, stored->toFont());
         return true;
     }
@@ -144,7 +154,7 @@ bool PX_Font(CPropExchange* pPX, const QString& name, CFontHolder& font, const F
 bool PX_VBXFontConvert(CPropExchange* pPX, CFontHolder& font) {
     if (pPX->mode() != CPropExchange::Mode::Load)
         return false;
-    const auto name = pPX->loaded(QStringLiteral("FontName"));
+    const auto name = loadedValue(pPX, QStringLiteral("FontName"));
     if (!name)
         return false;
     try {

@@ -147,10 +147,16 @@ TEST(PropertyBagText, BadPictureRaisesOnlyWhenRead) {
 
 // Exchange: absent or unusable items keep their value unless a default is given.
 TEST(PropertyExchange, AbsentAndUnusableItemsFallBack) {
-    const auto r = PropertyBag::load("VxPropertyBag 1\nA:string=\"text\"\nB:short=7\nC:bool=True\n");
+    const auto r = PropertyBag::load(
+        "VxPropertyBag 1\nA:string=\"text\"\nB:short=7\nC:bool=True\nD:picture=node\nFontName:picture=x\n");
     PropertyBag bag = r.bag;
     ole::CPropExchange load(ole::CPropExchange::Mode::Load, &bag);
-    short a = 1, b = 2, missing = 3, withDefault = 4;
+    short a = 1, b = 2, missing = 3, withDefault = 4, damagedPicture = 5;
+    EXPECT_FALSE(ole::PX_Short(&load, QStringLiteral("D"), damagedPicture));
+    EXPECT_EQ(damagedPicture, 5);
+    ole::CFontHolder font;
+    EXPECT_FALSE(ole::PX_Font(&load, QStringLiteral("D"), font, nullptr));
+    EXPECT_FALSE(ole::PX_VBXFontConvert(&load, font));
     std::int32_t c = 0;
     EXPECT_FALSE(ole::PX_Short(&load, QStringLiteral("A"), a)); // text that is no number
     EXPECT_TRUE(ole::PX_Short(&load, QStringLiteral("b"), b));
