@@ -7,6 +7,7 @@
 #include <QBuffer>
 #include <QList>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -361,8 +362,11 @@ struct BagParser {
             v = parseFont(text);
             break;
         case VarType::Picture:
-            // Kept as text: a picture is decoded when it is read, where a bad one is handled.
-            if (text.isEmpty())
+            // Kept as text: a picture is decoded when it is read, where a bad one is handled. A
+            // control character (a stray CR) is never part of a picture and would not be written back
+            // as read.
+            if (text.isEmpty() || std::any_of(text.begin(), text.end(),
+                                              [](char c) { return static_cast<unsigned char>(c) < 0x20; }))
                 return QStringLiteral("bad picture value");
             bag.entries_.push_back(PropertyBag::Entry{QString::fromLatin1(name), Variant(), text});
             return std::nullopt;

@@ -110,6 +110,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadLineRow{"FontMissingField", "F:font=\"Arial\",12,700,0,False,False", "bad font value"},
         BadLineRow{"FontNegativeSize", "F:font=\"Arial\",-1,700,0,False,False,False", "bad font value"},
         BadLineRow{"EmptyPicture", "P:picture=", "bad picture value"},
+        BadLineRow{"PictureWithStrayReturns", "P:picture=none\r\r", "bad picture value"},
         BadLineRow{"Twice", "Before:short=5", "property Before is stored twice"}),
     [](const auto& row) { return std::string(row.param.name); });
 
