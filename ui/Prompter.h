@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/MessageBox.h"
+
 #include <QColor>
 #include <QFont>
 #include <QString>
@@ -13,33 +15,32 @@ namespace ui {
 
 class Printer;
 
-// Message-box styles: one button set + one icon + one default button, added together.
-inline constexpr int vbOKOnly = 0;
-inline constexpr int vbOKCancel = 1;
-inline constexpr int vbAbortRetryIgnore = 2;
-inline constexpr int vbYesNoCancel = 3;
-inline constexpr int vbYesNo = 4;
-inline constexpr int vbRetryCancel = 5;
-inline constexpr int vbCritical = 16;
-inline constexpr int vbQuestion = 32;
-inline constexpr int vbExclamation = 48;
-inline constexpr int vbInformation = 64;
-inline constexpr int vbDefaultButton1 = 0;
-inline constexpr int vbDefaultButton2 = 256;
-inline constexpr int vbDefaultButton3 = 512;
+// The message-box styles and answers, under the names the windows use (ui::vbYesNo, ui::vbYes ...).
+using runtime::mb::vbAbortRetryIgnore;
+using runtime::mb::vbCritical;
+using runtime::mb::vbDefaultButton1;
+using runtime::mb::vbDefaultButton2;
+using runtime::mb::vbDefaultButton3;
+using runtime::mb::vbExclamation;
+using runtime::mb::vbInformation;
+using runtime::mb::vbOKCancel;
+using runtime::mb::vbOKOnly;
+using runtime::mb::vbQuestion;
+using runtime::mb::vbRetryCancel;
+using runtime::mb::vbYesNo;
+using runtime::mb::vbYesNoCancel;
 
-inline constexpr int kButtonsMask = 0x0F;
-inline constexpr int kIconMask = 0x70;
-inline constexpr int kDefaultButtonMask = 0x300;
+using runtime::mb::kButtonsMask;
+using runtime::mb::kDefaultButtonMask;
+using runtime::mb::kIconMask;
 
-// Message-box answers.
-inline constexpr int vbOK = 1;
-inline constexpr int vbCancel = 2;
-inline constexpr int vbAbort = 3;
-inline constexpr int vbRetry = 4;
-inline constexpr int vbIgnore = 5;
-inline constexpr int vbYes = 6;
-inline constexpr int vbNo = 7;
+using runtime::mb::vbAbort;
+using runtime::mb::vbCancel;
+using runtime::mb::vbIgnore;
+using runtime::mb::vbNo;
+using runtime::mb::vbOK;
+using runtime::mb::vbRetry;
+using runtime::mb::vbYes;
 
 struct FileDialogOptions {
     QString title;
@@ -108,5 +109,13 @@ public:
     virtual int runModal(QDialog& dialog) = 0;
     virtual void beep() = 0;
 };
+
+// Shows a box a core asked for (beeping first when it says so) and returns the answer.
+inline int show(Prompter& prompter, const runtime::Message& message) {
+    if (message.beep)
+        prompter.beep();
+    return prompter.msgBox(QString::fromStdString(message.text), message.style,
+                           QString::fromStdString(message.title));
+}
 
 } // namespace ui

@@ -31,20 +31,6 @@ namespace {
 
 constexpr int kWidth = 468;
 
-int styleFor(Icon icon) {
-    switch (icon) {
-    case Icon::Critical:
-        return ui::vbCritical;
-    case Icon::Exclamation:
-        return ui::vbExclamation;
-    case Icon::Information:
-        return ui::vbInformation;
-    case Icon::None:
-        break;
-    }
-    return ui::vbOKOnly;
-}
-
 QString qs(const std::string& s) {
     return QString::fromStdString(s);
 }
@@ -162,11 +148,8 @@ void Calculator::sendKeys(const QString& keys) {
 }
 
 void Calculator::tell(const Messages& messages) {
-    for (const Message& m : messages) {
-        if (m.beep) {
-            services_.prompter.beep();
-        }
-        services_.prompter.msgBox(qs(m.text), styleFor(m.icon), QString::fromLatin1(kTitle));
+    for (const runtime::Message& m : messages) {
+        ui::show(services_.prompter, m);
     }
 }
 
@@ -235,7 +218,7 @@ void Calculator::clearTape() {
 void Calculator::printTape() {
     const std::vector<std::string> lines = engine_.tape().selectedLines();
     if (lines.empty()) {
-        tell({{text::kNoneSelected, Icon::None, false}});
+        tell({message(text::kNoneSelected)});
         return;
     }
     ui::Printer& printer = services_.printer;
@@ -244,7 +227,7 @@ void Calculator::printTape() {
         printer.printLine(qs(line));
     }
     if (!printer.endDoc()) {
-        tell({{text::kPrinterError, Icon::Critical, false}});
+        tell({message(text::kPrinterError, ui::vbCritical)});
     }
 }
 
@@ -256,7 +239,7 @@ void Calculator::copyTape() {
     const std::vector<std::string> lines = engine_.tape().selectedLines();
     if (lines.empty()) {
         // Emptying the clipboard for nothing would lose what the user copied before.
-        tell({{text::kNoneSelected, Icon::None, false}});
+        tell({message(text::kNoneSelected)});
         return;
     }
     QStringList out;

@@ -6,13 +6,15 @@
 
 namespace abacon {
 
+namespace mb = runtime::mb;
+
 namespace {
 
-Message tooLarge() {
-    return {text::kTooLarge, Icon::None, false};
+runtime::Message tooLarge() {
+    return message(text::kTooLarge);
 }
-Message noResult() {
-    return {text::kNoResult, Icon::Exclamation, true};
+runtime::Message noResult() {
+    return message(text::kNoResult, mb::vbExclamation, true);
 }
 
 } // namespace
@@ -84,7 +86,7 @@ Messages Engine::operatorKey(int index) {
     }
     const char symbol = kOperatorSymbols[static_cast<std::size_t>(index)];
     if (last_ == LastEntry::Ops && count_ > 0) {
-        out.push_back({text::kTwoOperators, Icon::Critical, true});
+        out.push_back(message(text::kTwoOperators, mb::vbCritical, true));
         count_ = 1;
         return out;
     }
@@ -125,7 +127,7 @@ Messages Engine::operatorKey(int index) {
             case '/':
             case '%':
                 if (operand_ == 0.0) {
-                    out.push_back({text::kDivideByZero, Icon::Exclamation, true});
+                    out.push_back(message(text::kDivideByZero, mb::vbExclamation, true));
                 } else {
                     result = pending_ == '/' ? accumulator_ / operand_ : accumulator_ / operand_ * 100.0;
                 }
@@ -258,7 +260,7 @@ Messages Engine::square() {
 Messages Engine::squareRoot() {
     const double v = registerValue();
     if (v < 0.0) {
-        return {{text::kNegativeRoot, Icon::None, true}};
+        return {message(text::kNegativeRoot, 0, true)};
     }
     return showResult(std::sqrt(v));
 }
@@ -266,7 +268,7 @@ Messages Engine::squareRoot() {
 Messages Engine::reciprocal() {
     const double v = registerValue();
     if (v == 0.0) {
-        return {{text::kZeroReciprocal, Icon::None, true}};
+        return {message(text::kZeroReciprocal, 0, true)};
     }
     return showResult(1.0 / v);
 }
@@ -310,7 +312,7 @@ void Engine::addLabel(std::string_view label) {
 Messages Engine::paste(std::string_view text) {
     std::string value = trim(text);
     if (!isNumberText(value)) {
-        return {{text::kPasteNotNumber, Icon::Exclamation, true}};
+        return {message(text::kPasteNotNumber, mb::vbExclamation, true)};
     }
     Messages out;
     if (value.size() > kRegisterWidth) {

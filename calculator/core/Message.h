@@ -1,25 +1,23 @@
 #pragma once
 
+#include "runtime/MessageBox.h"
+
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace abacon {
 
 // Message boxes are the window's business; the engine only says what to show.
-enum class Icon { None, Critical, Exclamation, Information };
-
-struct Message {
-    std::string text;
-    Icon icon = Icon::None;
-    bool beep = false;
-
-    friend bool operator==(const Message&, const Message&) = default;
-};
-
-using Messages = std::vector<Message>;
+using Messages = std::vector<runtime::Message>;
 
 // Every message box of the calculator carries this title.
 inline constexpr const char* kTitle = "Abacon";
+
+// A box of the calculator: OK only, with `icon` (runtime::mb::vbCritical ...; 0 for none).
+inline runtime::Message message(std::string text, int icon = 0, bool beep = false) {
+    return runtime::Message{std::move(text), kTitle, runtime::mb::vbOKOnly + icon, beep};
+}
 
 // The texts of the calculator's messages ("\r" is the line break of the message box).
 namespace text {

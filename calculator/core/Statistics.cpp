@@ -6,6 +6,8 @@
 
 namespace abacon {
 
+namespace mb = runtime::mb;
+
 namespace {
 
 struct TapeEntry {
@@ -23,15 +25,15 @@ TapeEntry parseLine(const std::string& trimmed) {
     return entry;
 }
 
-StatisticResult stop(const char* message, Icon icon, bool beep = false) {
-    return {std::nullopt, {Message{message, icon, beep}}};
+StatisticResult stop(const char* text, int icon, bool beep = false) {
+    return {std::nullopt, {message(text, icon, beep)}};
 }
 
 } // namespace
 
 StatisticResult computeStatistic(Statistic kind, const std::vector<std::string>& selectedLines) {
     if (selectedLines.empty()) {
-        return stop(kind == Statistic::StdDev ? text::kInsufficient : text::kNoneSelected, Icon::None);
+        return stop(kind == Statistic::StdDev ? text::kInsufficient : text::kNoneSelected, 0);
     }
     double total = 0.0;
     double sumOfSquares = 0.0;
@@ -40,7 +42,7 @@ StatisticResult computeStatistic(Statistic kind, const std::vector<std::string>&
     for (const std::string& line : selectedLines) {
         const std::string trimmed = trim(line);
         if (trimmed.empty()) {
-            return stop(text::kInvalidSelection, Icon::Critical);
+            return stop(text::kInvalidSelection, mb::vbCritical);
         }
         const TapeEntry entry = parseLine(trimmed);
         const double v = entry.value;
@@ -60,7 +62,7 @@ StatisticResult computeStatistic(Statistic kind, const std::vector<std::string>&
                 total *= v;
             } else if (previousOp == "/" || previousOp == "%") {
                 if (v == 0.0) {
-                    return stop(text::kDivideByZero, Icon::Exclamation, true);
+                    return stop(text::kDivideByZero, mb::vbExclamation, true);
                 }
                 total = previousOp == "/" ? total / v : total / v * 100.0;
             } else if (previousOp == "^") {
@@ -86,7 +88,7 @@ StatisticResult computeStatistic(Statistic kind, const std::vector<std::string>&
         break;
     case Statistic::StdDev: {
         if (count < 2) {
-            return stop(text::kInsufficient, Icon::None);
+            return stop(text::kInsufficient, 0);
         }
         const double n = count;
         const double variance = (sumOfSquares - total * total / n) / (n - 1.0);
@@ -95,7 +97,7 @@ StatisticResult computeStatistic(Statistic kind, const std::vector<std::string>&
     }
     }
     if (!std::isfinite(result)) {
-        return stop(text::kNoResult, Icon::Exclamation, true);
+        return stop(text::kNoResult, mb::vbExclamation, true);
     }
     return {result, {}};
 }

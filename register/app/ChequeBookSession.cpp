@@ -46,11 +46,11 @@ QString mainCaption(const ChequeBook* book) {
     return QStringLiteral("Ledgerine 95 <") + qs(book->title) + QStringLiteral(">");
 }
 
-int showDiskError(ui::Prompter& prompter, int errorNumber, int previousErrorNumber) {
-    const std::optional<DiskErrorPrompt> prompt = diskErrorPrompt(errorNumber);
+DiskErrorAction showDiskError(ui::Prompter& prompter, int errorNumber, int previousErrorNumber) {
+    const std::optional<runtime::Message> prompt = diskErrorPrompt(errorNumber);
     if (!prompt || diskErrorRepeatsWithoutWayOut(errorNumber, previousErrorNumber))
-        return 3;
-    return diskErrorResult(prompter.msgBox(qs(prompt->message), prompt->style, qs(kDiskErrorTitle)));
+        return DiskErrorAction::GiveUp;
+    return diskErrorResult(ui::show(prompter, *prompt));
 }
 
 ChequeBookSession::ChequeBookSession(ui::Prompter& prompter, const runtime::Clock& clock,
@@ -258,10 +258,10 @@ bool ChequeBookSession::load(const QString& path) {
         read = readChequeBookFile(path.toStdString());
         if (read.error != ReadError::FileError)
             break;
-        const int next = showDiskError(prompter_, read.errorNumber, previousError);
-        if (next == 0)
+        const DiskErrorAction next = showDiskError(prompter_, read.errorNumber, previousError);
+        if (next == DiskErrorAction::Retry)
             continue;
-        if (next == 3)
+        if (next == DiskErrorAction::GiveUp)
             tell(qs(runtime::errorText(read.errorNumber)), QString::fromLatin1(kAppTitle), ui::vbCritical);
         return false;
     }
@@ -421,11 +421,11 @@ bool ChequeBookSession::writeWithRetry(const QString& target, const std::string&
             saveChequeBook(target.toStdString(), *book_, linkName, saveFault_);
             return true;
         } catch (const runtime::RuntimeError& error) {
-            const int next = showDiskError(prompter_, error.number(), previousError);
+            const DiskErrorAction next = showDiskError(prompter_, error.number(), previousError);
             previousError = error.number();
-            if (next == 0)
+            if (next == DiskErrorAction::Retry)
                 continue;
-            if (next == 3)
+            if (next == DiskErrorAction::GiveUp)
                 tell(qs(runtime::errorText(error.number())), QString::fromLatin1(kAppTitle), ui::vbCritical);
             return false;
         }

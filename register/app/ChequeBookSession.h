@@ -1,5 +1,6 @@
 #pragma once
 
+#include "register/core/DiskError.h"
 #include "runtime/FileIo.h"
 
 #include <QObject>
@@ -146,9 +147,9 @@ private:
 // "Ledgerine 95 <title>" with a cheque book open, "Ledgerine 95" without.
 QString mainCaption(const ChequeBook* book);
 
-// Shows the disk-error box for a run-time error number and returns what the caller does next:
-// 0 retry, 1 skip, 2 cancel, 3 give up and show the error's standard text. A caller that retries
-// passes the error of the previous attempt, so an OK-only error that persists gives up (3).
-int showDiskError(ui::Prompter& prompter, int errorNumber, int previousErrorNumber = 0);
+// Shows the disk-error box for a run-time error number and returns what the caller does next. A
+// caller that retries passes the error of the previous attempt, so an OK-only error that persists
+// gives up.
+DiskErrorAction showDiskError(ui::Prompter& prompter, int errorNumber, int previousErrorNumber = 0);
 
 } // namespace ledger

@@ -8,6 +8,8 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace ledger {
 
 namespace {
@@ -45,10 +47,9 @@ ui::FileDialogOptions CodeFileSession::codeFileDialog(const QString& title) {
     return options;
 }
 
-void CodeFileSession::show(const CodeFileMessage& message) {
-    if (message.beep)
-        prompter_.beep();
-    prompter_.msgBox(boxText(message.text), message.style, qs(message.title));
+void CodeFileSession::show(runtime::Message message) {
+    std::ranges::replace(message.text, '\r', '\n'); // a new line, as in boxText
+    ui::show(prompter_, message);
 }
 
 bool CodeFileSession::acceptablePath(const QString& path) {
@@ -89,7 +90,7 @@ void CodeFileSession::load(const std::string& activePath, const std::string& cod
     CodeFileLoad result = loadCodeFile(source);
     // Every box is shown; the answer to "Not Found! Continue?" changes nothing, since the table
     // stays empty either way.
-    for (const CodeFileMessage& message : result.messages)
+    for (const runtime::Message& message : result.messages)
         show(message);
 
     table_ = std::move(result.table);

@@ -74,7 +74,7 @@ signals:
 
 private:
     void load(const std::string& activePath, const std::string& codetypes);
-    void show(const CodeFileMessage& message);
+    void show(runtime::Message message);
     void tell(const QString& text, int style);
     bool write(const QString& path);
     // True when the path can be stored in the settings and link record; otherwise says why not.

@@ -15,8 +15,8 @@ namespace {
 
 // A run-time error in the words the register's windows use for it.
 std::string errorWords(int number) {
-    if (const std::optional<DiskErrorPrompt> disk = diskErrorPrompt(number))
-        return disk->message;
+    if (const std::optional<runtime::Message> disk = diskErrorPrompt(number))
+        return disk->text;
     return runtime::errorText(number);
 }
 

@@ -13,6 +13,8 @@
 
 namespace ledger {
 
+namespace mb = runtime::mb;
+
 namespace {
 
 constexpr char kCtrlZ = '\x1A';
@@ -42,12 +44,12 @@ std::string trimBlanks(std::string_view text) {
     return std::string(text.substr(first, last - first + 1));
 }
 
-CodeFileMessage box(std::string text, int style, std::string_view title = kCodeFileBoxTitle) {
-    return CodeFileMessage{std::move(text), std::string(title), style, false};
+runtime::Message box(std::string text, int style, std::string_view title = kCodeFileBoxTitle) {
+    return runtime::Message{std::move(text), std::string(title), style, false};
 }
 
-CodeFileMessage errorBox(int number) {
-    return box(runtime::errorText(number), codebox::kOKOnly);
+runtime::Message errorBox(int number) {
+    return box(runtime::errorText(number), mb::vbOKOnly);
 }
 
 std::string quotedField(std::string_view cp1252) {
@@ -221,10 +223,9 @@ std::vector<std::string_view> splitTextLines(std::string_view bytes) {
 
 // --- Messages -----------------------------------------------------------------------------------
 
-CodeFileMessage notFoundInPathMessage(std::string_view name) {
+runtime::Message notFoundInPathMessage(std::string_view name) {
     const std::string n(name);
-    CodeFileMessage message =
-        box(notFoundInPathText(n), codebox::kOKOnly + codebox::kExclamation, kFileSearchTitle);
+    runtime::Message message = box(notFoundInPathText(n), mb::vbOKOnly + mb::vbExclamation, kFileSearchTitle);
     message.beep = true;
     return message;
 }
@@ -273,18 +274,17 @@ CodeFileLoad decodeCodeFile(std::string_view bytes, std::string_view path) {
         if (description.size() > kCodeDescriptionWidth) {
             load.messages.push_back(
                 box("A Check Code description of longer than 25 characters was encountered." + aborted,
-                    codebox::kOKOnly + codebox::kCritical));
+                    mb::vbOKOnly + mb::vbCritical));
             return nothingLoaded(std::move(load));
         }
         if (code.size() > kCodeCodeWidth) {
             load.messages.push_back(
                 box("Invalid or missing Check Code Type encountered.\rLonger than 4 characters." + aborted,
-                    codebox::kOKOnly + codebox::kCritical));
+                    mb::vbOKOnly + mb::vbCritical));
             return nothingLoaded(std::move(load));
         }
         if (!isValidBudgetText(budget)) {
-            load.messages.push_back(
-                box(std::string(kInvalidBudgetMessage), codebox::kOKOnly + codebox::kCritical));
+            load.messages.push_back(box(std::string(kInvalidBudgetMessage), mb::vbOKOnly + mb::vbCritical));
             budget = std::string(kZeroBudget);
         }
         records.push_back(
@@ -300,8 +300,7 @@ CodeFileLoad loadCodeFile(const CodeFileSource& source) {
     if (path.empty()) {
         path = source.codetypesSetting;
         if (path.empty()) {
-            load.messages.push_back(
-                box(std::string(kUnreadableCodetypes), codebox::kOKOnly + codebox::kExclamation));
+            load.messages.push_back(box(std::string(kUnreadableCodetypes), mb::vbOKOnly + mb::vbExclamation));
             path = std::string(kDefaultCodeFileName);
         }
     }
@@ -323,8 +322,8 @@ CodeFileLoad loadCodeFile(const CodeFileSource& source) {
         bytes = runtime::readWholeFile(path, source.maxFileSize);
     } catch (const runtime::RuntimeError& error) {
         if (error.number() == 53 || error.number() == 76) {
-            CodeFileMessage question = box("Transaction Codes File " + path + " Not Found! Continue?",
-                                           codebox::kYesNo + codebox::kExclamation, kCodeFileErrorTitle);
+            runtime::Message question = box("Transaction Codes File " + path + " Not Found! Continue?",
+                                            mb::vbYesNo + mb::vbExclamation, kCodeFileErrorTitle);
             question.beep = true;
             load.messages.push_back(std::move(question));
             load.askedToContinue = true;
@@ -370,7 +369,7 @@ CodeFileSave saveCodeFile(std::string_view path, const CodeTable& table,
         case 57:
         case 61:
         case 75:
-            save.message = box(codeFileWriteError(path), codebox::kOKOnly + codebox::kCritical);
+            save.message = box(codeFileWriteError(path), mb::vbOKOnly + mb::vbCritical);
             break;
         default:
             save.message = errorBox(error.number());

@@ -6,6 +6,7 @@
 
 #include "runtime/Currency.h"
 #include "runtime/FileIo.h"
+#include "runtime/MessageBox.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -104,6 +105,8 @@ std::vector<std::string_view> splitTextLines(std::string_view bytes);
 
 // --- Messages -----------------------------------------------------------------------------------
 
+// The boxes of the code file are runtime::Message records; "\r" breaks a line of their text.
+
 inline constexpr std::string_view kCodeFileBoxTitle = "Ledgerine 95";
 inline constexpr std::string_view kCodeFileErrorTitle = "Ledgerine Error";
 inline constexpr std::string_view kFileSearchTitle = "Ledgerine 95 File Search";
@@ -112,27 +115,8 @@ inline constexpr std::string_view kUnreadableCodetypes = "Unable to read Code ty
 inline constexpr std::string_view kInvalidBudgetMessage =
     "Invalid Budget data encountered, amount of zero assumed";
 
-// Message-box styles with their classic numbers (buttons + icon).
-namespace codebox {
-inline constexpr int kOKOnly = 0;
-inline constexpr int kYesNo = 4;
-inline constexpr int kCritical = 16;
-inline constexpr int kQuestion = 32;
-inline constexpr int kExclamation = 48;
-} // namespace codebox
-
-// One box the window shows, in the order given.
-struct CodeFileMessage {
-    std::string text;
-    std::string title;
-    int style = codebox::kOKOnly;
-    bool beep = false; // the box comes after a beep
-
-    friend bool operator==(const CodeFileMessage&, const CodeFileMessage&) = default;
-};
-
 // The "not found in your path" box of the file search, for any file name.
-CodeFileMessage notFoundInPathMessage(std::string_view name);
+runtime::Message notFoundInPathMessage(std::string_view name);
 
 // --- Loading ------------------------------------------------------------------------------------
 
@@ -156,7 +140,7 @@ struct CodeFileLoad {
     std::string fileTitle;   // the name after the last "/"; empty when nothing loaded
     // Boxes to show, in order. When askedToContinue is true the last one is the Yes/No question
     // whether to go on without codes; the table stays empty whatever the answer.
-    std::vector<CodeFileMessage> messages;
+    std::vector<runtime::Message> messages;
     bool askedToContinue = false;
 
     bool loaded() const { return !noCodeFile; }
@@ -188,7 +172,7 @@ std::string encodeCodeFile(const CodeTable& table);
 struct CodeFileSave {
     bool ok = true;
     int errorNumber = 0;
-    std::optional<CodeFileMessage> message; // the box for a failure
+    std::optional<runtime::Message> message; // the box for a failure
 };
 
 // Replaces the file at `path` atomically with encodeCodeFile(table): on failure the old file is

@@ -1,35 +1,48 @@
 #include "register/core/DiskError.h"
 
+#include <string>
+#include <utility>
+
 namespace ledger {
 
-std::optional<DiskErrorPrompt> diskErrorPrompt(int errorNumber) {
-    constexpr int kAri = mb::kAbortRetryIgnore + mb::kExclamation;
-    constexpr int kOk = mb::kOKOnly + mb::kExclamation;
+namespace mb = runtime::mb;
+
+namespace {
+
+runtime::Message diskBox(std::string text, int style) {
+    return runtime::Message{std::move(text), std::string(kDiskErrorTitle), style, false};
+}
+
+} // namespace
+
+std::optional<runtime::Message> diskErrorPrompt(int errorNumber) {
+    constexpr int kAri = mb::vbAbortRetryIgnore + mb::vbExclamation;
+    constexpr int kOk = mb::vbOKOnly + mb::vbExclamation;
     switch (errorNumber) {
     case 68:
-        return DiskErrorPrompt{"That device appears unavailable.", kAri};
+        return diskBox("That device appears unavailable.", kAri);
     case 71:
-        return DiskErrorPrompt{"Insert a disk in the drive and close the door.", kOk};
+        return diskBox("Insert a disk in the drive and close the door.", kOk);
     case 57:
-        return DiskErrorPrompt{"Internal disk error.", kAri};
+        return diskBox("Internal disk error.", kAri);
     case 61:
-        return DiskErrorPrompt{"Disk is full. Continue?", mb::kYesNoCancel + mb::kQuestion};
+        return diskBox("Disk is full. Continue?", mb::vbYesNoCancel + mb::vbQuestion);
     case 52:
     case 64:
-        return DiskErrorPrompt{"That filename is illegal.", kAri};
+        return diskBox("That filename is illegal.", kAri);
     case 53:
-        return DiskErrorPrompt{"That file cannot be found.", kAri};
+        return diskBox("That file cannot be found.", kAri);
     case 76:
-        return DiskErrorPrompt{"That path doesn't exist.", kAri};
+        return diskBox("That path doesn't exist.", kAri);
     case kFileAccessError:
-        return DiskErrorPrompt{"Can't open your file for that type of access.", kAri};
+        return diskBox("Can't open your file for that type of access.", kAri);
     case 55:
-        return DiskErrorPrompt{"This file is already open.", kOk};
+        return diskBox("This file is already open.", kOk);
     case 62:
-        return DiskErrorPrompt{"This file has a nonstandard end of file marker, "
-                               "or an attempt was made to read beyond "
-                               "the end-of-file marker.",
-                               kOk};
+        return diskBox("This file has a nonstandard end of file marker, "
+                       "or an attempt was made to read beyond "
+                       "the end-of-file marker.",
+                       kOk);
     default:
         return std::nullopt;
     }
@@ -39,22 +52,22 @@ bool diskErrorRepeatsWithoutWayOut(int errorNumber, int previousErrorNumber) {
     if (errorNumber != previousErrorNumber) {
         return false;
     }
-    const std::optional<DiskErrorPrompt> prompt = diskErrorPrompt(errorNumber);
-    return prompt && prompt->style % 16 == mb::kOKOnly;
+    const std::optional<runtime::Message> prompt = diskErrorPrompt(errorNumber);
+    return prompt && (prompt->style & mb::kButtonsMask) == mb::vbOKOnly;
 }
 
-int diskErrorResult(int answer) {
+DiskErrorAction diskErrorResult(int answer) {
     switch (answer) {
-    case mb::kOK:
-    case mb::kRetry:
-        return 0;
-    case mb::kIgnore:
-        return 1;
-    case mb::kCancel:
-    case mb::kAbort:
-        return 2;
+    case mb::vbOK:
+    case mb::vbRetry:
+        return DiskErrorAction::Retry;
+    case mb::vbIgnore:
+        return DiskErrorAction::Skip;
+    case mb::vbCancel:
+    case mb::vbAbort:
+        return DiskErrorAction::Cancel;
     default:
-        return 3;
+        return DiskErrorAction::GiveUp;
     }
 }
 

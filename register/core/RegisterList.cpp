@@ -370,9 +370,9 @@ Listing listRegister(const std::string& path, const std::function<std::optional<
     ReadResult read = readChequeBookFile(path);
     if (!read.ok()) {
         // A disk error is told in the words of the disk-error routine, as the window tells it.
-        const std::optional<DiskErrorPrompt> disk =
+        const std::optional<runtime::Message> disk =
             read.error == ReadError::FileError ? diskErrorPrompt(read.errorNumber) : std::nullopt;
-        listing.error = disk ? disk->message : read.errorMessage;
+        listing.error = disk ? disk->text : read.errorMessage;
         return listing;
     }
     BookFileContents& contents = read.contents;

@@ -5,19 +5,24 @@
 
 #include <sstream>
 
-namespace abacon {
+namespace runtime {
 void PrintTo(const Message& m, std::ostream* os) {
-    *os << '{' << m.text << ", icon " << static_cast<int>(m.icon) << (m.beep ? ", beep}" : "}");
+    *os << '{' << m.text << ", " << m.title << ", style " << m.style << (m.beep ? ", beep}" : "}");
 }
-} // namespace abacon
+} // namespace runtime
 
 namespace {
 
 using abacon::Engine;
-using abacon::Icon;
-using abacon::Message;
 using abacon::Messages;
+using runtime::Message;
 namespace text = abacon::text;
+namespace mb = runtime::mb;
+
+// Every box of the calculator is titled "Abacon" and has only OK.
+Message box(const char* text, int icon, bool beep) {
+    return Message{text, "Abacon", mb::vbOKOnly + icon, beep};
+}
 
 // Drives the engine the way a user does: numbers are typed character by character into the
 // register, "+ - X x * / = % ^" are typed too, "P:text" pastes text, the other tokens are key clicks.
@@ -80,9 +85,9 @@ std::string dashes(std::size_t n) {
     return right(std::string(n, '-'));
 }
 
-const Message kTwoOps{text::kTwoOperators, Icon::Critical, true};
-const Message kTooLarge{text::kTooLarge, Icon::None, false};
-const Message kDivZero{text::kDivideByZero, Icon::Exclamation, true};
+const Message kTwoOps = box(text::kTwoOperators, mb::vbCritical, true);
+const Message kTooLarge = box(text::kTooLarge, 0, false);
+const Message kDivZero = box(text::kDivideByZero, mb::vbExclamation, true);
 
 struct FlowCase {
     const char* name;
@@ -163,7 +168,7 @@ INSTANTIATE_TEST_SUITE_P(
         FlowCase{"UndefinedPowerIsRefused",
                  "0 - 8 = ^ .5 =",
                  "(8.00)",
-                 {Message{text::kNoResult, Icon::Exclamation, true}},
+                 {box(text::kNoResult, mb::vbExclamation, true)},
                  {}},
         FlowCase{"NegativeResultInParenthesesIsReusable", "3 - 5 = + 1 =", "(1.00)", {}, {}},
         FlowCase{"MultiplyKeysTypedAsXLowerXAndStar", "2 X 3 x 4 * 5 =", "120.00", {}, {}},
@@ -191,10 +196,9 @@ INSTANTIATE_TEST_SUITE_P(
         FlowCase{"MemoryRecallIsAnOperand", "12.5 M C 3 + M+ =", "15.50", {}, {}},
         FlowCase{"MemoryClearEmptiesRecall", "12.5 M M- 7 M+", "", {}, {}},
         FlowCase{"Square", "12 Sq", "144.00", {}, {}}, FlowCase{"SquareRoot", "2 Rt", "1.4142", {}, {}},
-        FlowCase{
-            "RootOfNegative", "9 Neg Rt", "(9.00)", {Message{text::kNegativeRoot, Icon::None, true}}, {}},
+        FlowCase{"RootOfNegative", "9 Neg Rt", "(9.00)", {box(text::kNegativeRoot, 0, true)}, {}},
         FlowCase{"Reciprocal", "4 Inv", "0.25", {}, {}},
-        FlowCase{"ReciprocalOfZero", "0 Inv", "0", {Message{text::kZeroReciprocal, Icon::None, true}}, {}},
+        FlowCase{"ReciprocalOfZero", "0 Inv", "0", {box(text::kZeroReciprocal, 0, true)}, {}},
         FlowCase{"ReverseSign", "5 Neg", "(5.00)", {}, {}},
         FlowCase{"FunctionResultIsAnOperand", "2 + 3 Sq =", "11.00", {}, {}},
         FlowCase{"DigitAfterFunctionStartsNewNumber", "3 Sq 4", "4", {}, {}},
@@ -283,7 +287,7 @@ TEST(EngineTape, StatisticsWorkOnTheSelectedLinesAndCancelEntryDropsTheSelection
     EXPECT_EQ(e.display(), "7");
     e.cancelEntry();
     EXPECT_FALSE(e.tape().hasSelection());
-    EXPECT_EQ(e.statistic(abacon::Statistic::Sum), (Messages{{text::kNoneSelected, Icon::None, false}}));
+    EXPECT_EQ(e.statistic(abacon::Statistic::Sum), (Messages{box(text::kNoneSelected, 0, false)}));
 }
 
 TEST(EngineTape, LabelsAreIndentedAndPasteTakesOnlyNumbers) {
@@ -316,7 +320,7 @@ TEST(EngineTape, LabelsAreIndentedAndPasteTakesOnlyNumbers) {
 
 TEST(EngineLimits, HugeNumbersGiveMessagesAndLeaveAWorkingCalculator) {
     Engine e;
-    const Message noResult{text::kNoResult, Icon::Exclamation, true};
+    const Message noResult = box(text::kNoResult, mb::vbExclamation, true);
     EXPECT_TRUE(e.paste("1E300").empty());
     EXPECT_EQ(run(e, "X"), Messages{kTooLarge});
     EXPECT_EQ(e.display(), "1E+300");

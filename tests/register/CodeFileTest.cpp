@@ -12,22 +12,21 @@
 
 namespace {
 
-using ledger::CodeFileMessage;
 using ledger::CodeRecord;
 using ledger::CodeTable;
 using ledger::makeCodeRecord;
 namespace fs = std::filesystem;
-namespace box = ledger::codebox;
+namespace box = runtime::mb;
+using runtime::Message;
 using namespace std::string_literals;
 
-constexpr int kCriticalBox = box::kOKOnly + box::kCritical;
+constexpr int kCriticalBox = box::vbOKOnly + box::vbCritical;
 
-CodeFileMessage message(std::string text, int style, std::string title = "Ledgerine 95", bool beep = false) {
-    return CodeFileMessage{std::move(text), std::move(title), style, beep};
+Message message(std::string text, int style, std::string title = "Ledgerine 95", bool beep = false) {
+    return Message{std::move(text), std::move(title), style, beep};
 }
 
-const CodeFileMessage kBadBudget =
-    message("Invalid Budget data encountered, amount of zero assumed", kCriticalBox);
+const Message kBadBudget = message("Invalid Budget data encountered, amount of zero assumed", kCriticalBox);
 
 std::string sourceFile(const std::string& relative) {
     const char* root = std::getenv("VX_SOURCE_DIR");
@@ -146,7 +145,7 @@ TEST_P(CodeFileLines, ReadAsRecords) {
     const ledger::CodeFileLoad load = ledger::decodeCodeFile(c.bytes, "/data/codes.csv");
     EXPECT_TRUE(load.loaded());
     EXPECT_EQ(load.table.records(), c.records);
-    EXPECT_EQ(load.messages, std::vector<CodeFileMessage>(c.badBudgets, kBadBudget));
+    EXPECT_EQ(load.messages, std::vector<Message>(c.badBudgets, kBadBudget));
 }
 
 const CodeRecord kRent = makeCodeRecord("Rent", "RENT", "-1.00");
@@ -219,7 +218,7 @@ INSTANTIATE_TEST_SUITE_P(
 struct AbortCase {
     const char* name;
     std::string bytes;
-    std::vector<CodeFileMessage> messages;
+    std::vector<Message> messages;
 };
 
 class CodeFileAbort : public testing::TestWithParam<AbortCase> {};
@@ -233,12 +232,12 @@ TEST_P(CodeFileAbort, LoadsNothing) {
 }
 
 const std::string kGoodLine = "\"Rent\",\"RENT\",\"-1.00\"\r\n";
-const CodeFileMessage kLongDescription = message("A Check Code description of longer than 25 characters was "
-                                                 "encountered.\rLoading of /data/codes.csv aborted!",
-                                                 kCriticalBox);
-const CodeFileMessage kLongCode = message("Invalid or missing Check Code Type encountered.\rLonger than 4 "
-                                          "characters.\rLoading of /data/codes.csv aborted!",
-                                          kCriticalBox);
+const Message kLongDescription = message("A Check Code description of longer than 25 characters was "
+                                         "encountered.\rLoading of /data/codes.csv aborted!",
+                                         kCriticalBox);
+const Message kLongCode = message("Invalid or missing Check Code Type encountered.\rLonger than 4 "
+                                  "characters.\rLoading of /data/codes.csv aborted!",
+                                  kCriticalBox);
 
 std::string manyLines(std::size_t count) {
     std::string bytes;
@@ -262,7 +261,7 @@ INSTANTIATE_TEST_SUITE_P(
         AbortCase{"DescriptionCheckedBeforeCode",
                   "\"12345678901234567890123456\",\"RENTS\",\"x\"\r\n",
                   {kLongDescription}},
-        AbortCase{"MoreRecordsThanTheCountHolds", manyLines(32768), {message("Overflow", box::kOKOnly)}}),
+        AbortCase{"MoreRecordsThanTheCountHolds", manyLines(32768), {message("Overflow", box::vbOKOnly)}}),
     RowName());
 
 TEST(CodeFileTable, HoldsAsManyRecordsAsTheCountAllows) {
@@ -314,17 +313,17 @@ protected:
     std::vector<std::string> searched_;
 };
 
-const CodeFileMessage kDefaultNotInPath = message(
+const Message kDefaultNotInPath = message(
     "lgncodes.csv not found in your path.\rWindows has searched your PATH environment variable for "
     "lgncodes.csv\rSo you need to copy lgncodes.csv to a directory included in your PATH\rIf you wish to use "
     "this feature while running Ledgerine 95!",
-    box::kOKOnly + box::kExclamation, "Ledgerine 95 File Search", true);
+    box::vbOKOnly + box::vbExclamation, "Ledgerine 95 File Search", true);
 
 TEST_F(CodeFileLoading, UnreadableSettingFallsBackToTheDefaultAlongThePath) {
     const ledger::CodeFileLoad load = ledger::loadCodeFile(source("", ""));
-    EXPECT_EQ(load.messages, (std::vector<CodeFileMessage>{message("Unable to read Code types file name!",
-                                                                   box::kOKOnly + box::kExclamation),
-                                                           kDefaultNotInPath}));
+    EXPECT_EQ(load.messages, (std::vector<Message>{message("Unable to read Code types file name!",
+                                                           box::vbOKOnly + box::vbExclamation),
+                                                   kDefaultNotInPath}));
     EXPECT_EQ(searched_, std::vector<std::string>{"lgncodes.csv"});
     EXPECT_TRUE(load.noCodeFile);
     EXPECT_FALSE(load.askedToContinue);
@@ -352,9 +351,9 @@ TEST_F(CodeFileLoading, ActivePathWinsOverTheSetting) {
 TEST_F(CodeFileLoading, MissingNamedFileAsksWhetherToContinue) {
     for (const fs::path& path : {dir_ / "gone.csv", dir_ / "nofolder" / "gone.csv"}) {
         const ledger::CodeFileLoad load = ledger::loadCodeFile(source("", path.string()));
-        EXPECT_EQ(load.messages, std::vector<CodeFileMessage>{message(
+        EXPECT_EQ(load.messages, std::vector<Message>{message(
                                      "Transaction Codes File " + path.string() + " Not Found! Continue?",
-                                     box::kYesNo + box::kExclamation, "Ledgerine Error", true)});
+                                     box::vbYesNo + box::vbExclamation, "Ledgerine Error", true)});
         EXPECT_TRUE(load.askedToContinue);
         EXPECT_TRUE(load.noCodeFile);
         EXPECT_EQ(load.fileTitle, "");
@@ -370,7 +369,7 @@ TEST_F(CodeFileLoading, UnreadableOrHugeFilesShowTheErrorAndLoadNothing) {
     } cases[] = {{dir_, "Path/File access error"}, {dir_ / "huge.csv", "Out of memory"}};
     for (const auto& c : cases) {
         const ledger::CodeFileLoad load = ledger::loadCodeFile(source(c.path.string(), ""));
-        EXPECT_EQ(load.messages, std::vector<CodeFileMessage>{message(c.text, box::kOKOnly)}) << c.path;
+        EXPECT_EQ(load.messages, std::vector<Message>{message(c.text, box::vbOKOnly)}) << c.path;
         EXPECT_TRUE(load.noCodeFile);
         EXPECT_TRUE(load.table.empty());
         EXPECT_FALSE(load.askedToContinue);
@@ -416,7 +415,7 @@ TEST_P(CodeFileSaveFault, OldFileStaysAndTheRightMessageIsShown) {
     if (c.writeErrorText)
         EXPECT_EQ(*save.message, message("Error writing transaction codes file \r" + path, kCriticalBox));
     else
-        EXPECT_EQ(*save.message, message("Too many files", box::kOKOnly));
+        EXPECT_EQ(*save.message, message("Too many files", box::vbOKOnly));
     EXPECT_EQ(readBytes(path), kGoodLine);
     EXPECT_EQ(entries(), 1u);
 }

@@ -239,14 +239,19 @@ TEST(LedgerDiskError, EachErrorHasItsMessageButtonsAndIcon) {
     for (const Row& row : rows) {
         const auto prompt = ledger::diskErrorPrompt(row.error);
         ASSERT_TRUE(prompt) << row.error;
-        EXPECT_EQ(prompt->message, row.message);
+        EXPECT_EQ(prompt->text, row.message);
+        EXPECT_EQ(prompt->title, "Disk Error");
         EXPECT_EQ(prompt->style, row.style) << row.error;
+        EXPECT_FALSE(prompt->beep);
     }
     for (int other : {0, 6, 7, 70, 999}) {
         EXPECT_FALSE(ledger::diskErrorPrompt(other)) << other;
     }
     // OK, Cancel, Abort, Retry, Ignore, Yes, No.
-    const std::pair<int, int> answers[] = {{1, 0}, {2, 2}, {3, 2}, {4, 0}, {5, 1}, {6, 3}, {7, 3}, {0, 3}};
+    using Action = ledger::DiskErrorAction;
+    const std::pair<int, Action> answers[] = {{1, Action::Retry},  {2, Action::Cancel}, {3, Action::Cancel},
+                                              {4, Action::Retry},  {5, Action::Skip},   {6, Action::GiveUp},
+                                              {7, Action::GiveUp}, {0, Action::GiveUp}};
     for (const auto& [answer, result] : answers) {
         EXPECT_EQ(ledger::diskErrorResult(answer), result) << answer;
     }

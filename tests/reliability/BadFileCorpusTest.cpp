@@ -57,7 +57,7 @@ std::string codesOutcome(const fs::path& path) {
     source.activePath = path.string();
     const ledger::CodeFileLoad load = ledger::loadCodeFile(source);
     std::vector<std::string> texts;
-    for (const ledger::CodeFileMessage& m : load.messages)
+    for (const runtime::Message& m : load.messages)
         texts.push_back(m.text);
     if (!load.loaded()) {
         EXPECT_EQ(load.table.count(), 0u) << path;

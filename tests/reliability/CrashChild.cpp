@@ -61,7 +61,7 @@ int main(int argc, char** argv) {
             ledger::saveChequeBook(path, b, "");
         } catch (const runtime::RuntimeError& e) {
             const auto prompt = ledger::diskErrorPrompt(e.number());
-            std::printf("%s\n", prompt ? prompt->message.c_str() : e.what());
+            std::printf("%s\n", prompt ? prompt->text.c_str() : e.what());
             return 3;
         }
         return 0;

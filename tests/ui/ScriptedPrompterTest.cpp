@@ -34,6 +34,16 @@ public:
     QLineEdit* text;
 };
 
+// Notes how many boxes had been shown when each beep came, so a test sees the beep's place.
+class BeepOrderPrompter : public ScriptedPrompter {
+public:
+    void beep() override {
+        beepsAt.push_back(transcript().size());
+        ScriptedPrompter::beep();
+    }
+    std::vector<std::size_t> beepsAt;
+};
+
 enum Scenario { Extra, Missing, WrongText, WrongTitle, WrongStyle, WrongKind, AnswerNotAButton, WrongWindow };
 
 } // namespace
@@ -180,6 +190,44 @@ private slots:
         QVERIFY(!p.openFile({}).has_value());
         QCOMPARE(p.runModal(*std::make_unique<QDialog>()), int(QDialog::Rejected));
         QCOMPARE(p.failures().size(), 3);
+    }
+
+    // A core's box reaches the prompter as it was made: UTF-8 text (a CR left for the box to
+    // break on), title, the whole style, and a beep before it only when asked.
+    void coreMessageIsShown_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QByteArray>("title");
+        QTest::addColumn<int>("style");
+        QTest::addColumn<bool>("beep");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("shownText");
+        QTest::addColumn<QString>("shownTitle");
+        QTest::newRow("critical after a beep, CR kept")
+            << QByteArray("Can't divide\rby zero") << QByteArray("Abacon") << int(vbOKOnly + vbCritical)
+            << true << vbOK << QStringLiteral("Can't divide\rby zero") << QStringLiteral("Abacon");
+        QTest::newRow("question without beep, accents kept")
+            << QByteArray("Caf\xC3\xA9.csv Not Found! Continue?") << QByteArray("Ledgerine Error")
+            << int(vbYesNo + vbExclamation) << false << vbNo << QStringLiteral("Café.csv Not Found! Continue?")
+            << QStringLiteral("Ledgerine Error");
+        QTest::newRow("default button kept")
+            << QByteArray("Disk is full. Continue?") << QByteArray("Disk \xE2\x82\xAC")
+            << int(vbYesNoCancel + vbQuestion + vbDefaultButton2) << false << vbCancel
+            << QStringLiteral("Disk is full. Continue?") << QStringLiteral("Disk €");
+    }
+    void coreMessageIsShown() {
+        QFETCH(QByteArray, text);
+        QFETCH(QByteArray, title);
+        QFETCH(int, style);
+        QFETCH(bool, beep);
+        QFETCH(int, answer);
+        QFETCH(QString, shownText);
+        QFETCH(QString, shownTitle);
+        BeepOrderPrompter p;
+        p.expectMsgBox(shownTitle, shownText, style, answer);
+        const runtime::Message message{text.toStdString(), title.toStdString(), style, beep};
+        QCOMPARE(ui::show(p, message), answer);
+        QVERIFY2(p.clean(), qPrintable(p.report()));
+        QCOMPARE(p.beepsAt, beep ? std::vector<std::size_t>{0} : std::vector<std::size_t>{});
     }
 
     void modalScriptDrivesWindowAndItsPrompts() {
