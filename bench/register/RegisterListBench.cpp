@@ -71,10 +71,16 @@ struct Fixture {
         window->resize(1000, 700);
         window->show();
         window->session().openPath(path);
+        registerList = window->findChild<ui::Vx3dList*>(QStringLiteral("lstChqList"));
         settle();
     }
     static void settle() { QApplication::processEvents(); }
-    ui::Vx3dList& list() { return *window->lstChqList; }
+    // The window's controls by object name, as the tests reach them; looked up outside the timing.
+    ui::Vx3dList& list() { return *registerList; }
+    ui::SSCommand* button(const char* name) const {
+        return window->findChild<ui::SSCommand*>(QLatin1String(name));
+    }
+    ui::Vx3dList* registerList = nullptr;
     // Back to the generated items in their random order, nothing selected.
     void restore() {
         window->session().update([this](ledger::ChequeBook& b) {
@@ -99,12 +105,14 @@ Fixture& fixture() {
 
 void jumpToLastAndPaint(benchmark::State& state) {
     Fixture& f = fixture();
+    ui::SSCommand* first = f.button("UpPointer");
+    ui::SSCommand* last = f.button("DownPointer");
     for (auto _ : state) {
         state.PauseTiming();
-        f.window->UpPointer->click();
+        first->click();
         Fixture::settle();
         state.ResumeTiming();
-        f.window->DownPointer->click();
+        last->click();
         f.list().view()->viewport()->repaint();
     }
     if (f.list().ListIndex() != f.list().ListCount() - 1)
@@ -114,7 +122,7 @@ BENCHMARK(jumpToLastAndPaint)->Unit(benchmark::kMillisecond);
 
 void sortAndShow(benchmark::State& state) {
     Fixture& f = fixture();
-    ui::SSCommand* command = state.range(0) == 0 ? f.window->cmdSortDates : f.window->cmdSortCodes;
+    ui::SSCommand* command = f.button(state.range(0) == 0 ? "cmdSortDates" : "cmdSortCodes");
     for (auto _ : state) {
         state.PauseTiming();
         f.restore();
@@ -130,8 +138,9 @@ BENCHMARK(sortAndShow)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 void toggleClearedSelected(benchmark::State& state) {
     Fixture& f = fixture();
     f.selectSpread();
+    ui::SSCommand* cleared = f.button("ctlCleared");
     for (auto _ : state) {
-        f.window->ctlCleared->click();
+        cleared->click();
         f.list().view()->viewport()->repaint();
     }
     if (f.list().SelCount() != kSelected)
@@ -141,6 +150,7 @@ BENCHMARK(toggleClearedSelected)->Unit(benchmark::kMillisecond);
 
 void deleteSelected(benchmark::State& state) {
     Fixture& f = fixture();
+    ui::SSCommand* confirm = f.button("picChkmark");
     for (auto _ : state) {
         state.PauseTiming();
         f.restore();
@@ -153,9 +163,9 @@ void deleteSelected(benchmark::State& state) {
             .expectMsgBox(QStringLiteral("Ledgerine 95"),
                           QStringLiteral("Deleted items CANNOT be recovered\n         CONTINUE?"),
                           ui::vbYesNo + ui::vbQuestion, ui::vbYes);
-        f.window->cmdDelete->click();
+        f.button("cmdDelete")->click();
         state.ResumeTiming();
-        f.window->picChkmark->click();
+        confirm->click();
         f.list().view()->viewport()->repaint();
     }
     if (f.list().ListCount() != static_cast<int>(kItems) - kSelected)

@@ -61,6 +61,7 @@ void openToFilledList(benchmark::State& state) {
     ledger::ProfileSettingsStore store;
     auto window = std::make_unique<ledger::frmChqList>(prompter, clock, clipboard, printer, store);
     window->show();
+    const auto* registerList = window->findChild<ui::Vx3dList*>(QStringLiteral("lstChqList"));
     app.processEvents();
 
     for (auto _ : state) {
@@ -80,7 +81,7 @@ void openToFilledList(benchmark::State& state) {
 
         window->session().openPath(path);
         app.processEvents(); // the list lays out and paints once
-        if (window->lstChqList->ListCount() != static_cast<int>(items)) {
+        if (registerList->ListCount() != static_cast<int>(items)) {
             state.SkipWithError("the register list was not filled");
             break;
         }

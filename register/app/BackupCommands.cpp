@@ -223,21 +223,4 @@ bool BackupCommands::restoreFromBackup() {
     return session.openPath(path);
 }
 
-BackupCommands* installBackupCommands(frmChqList& window, ui::Prompter& prompter, const runtime::Clock& clock) {
-    auto* commands = new BackupCommands(window, prompter, clock);
-    window.session().setBookGuard(&commands->guard());
-
-    auto* action = new QAction(QStringLiteral("&Restore from backup..."), window.FileList);
-    action->setObjectName(QStringLiteral("mnuRestoreBackup"));
-    action->setProperty("helpContext", 203); // the saving topic, where backups are described
-    window.FileList->insertAction(window.mnuInfo, action);
-    action->setEnabled(false);
-    commands->mnuRestoreBackup = action;
-    QObject::connect(action, &QAction::triggered, commands, &BackupCommands::restoreFromBackup);
-    ChequeBookSession& session = window.session();
-    QObject::connect(&session, &ChequeBookSession::bookReplaced, action,
-                     [action, &session] { action->setEnabled(session.isOpen()); });
-    return commands;
-}
-
 } // namespace ledger

@@ -8,8 +8,6 @@
 #include <functional>
 #include <optional>
 
-class QAction;
-
 namespace runtime {
 class Clock;
 }
@@ -89,7 +87,6 @@ public:
     BackupCommands(frmChqList& window, ui::Prompter& prompter, const runtime::Clock& clock);
 
     BookGuard& guard() { return *guard_; }
-    QAction* mnuRestoreBackup = nullptr;
 
     // Lists the open book's backups in frmRestore and puts the chosen one back.
     bool restoreFromBackup();
@@ -101,8 +98,5 @@ private:
     ui::Prompter& prompter_;
     BookGuard* guard_ = nullptr;
 };
-
-// Adds "Restore from backup..." to the File menu and gives the session its lock and backups.
-BackupCommands* installBackupCommands(frmChqList& window, ui::Prompter& prompter, const runtime::Clock& clock);
 
 } // namespace ledger

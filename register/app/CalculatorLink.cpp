@@ -18,17 +18,14 @@
 
 namespace ledger {
 
-CalculatorLink::CalculatorLink(frmChqList& main, ui::Prompter& prompter) : QObject(&main), prompter_(prompter) {
-    connect(main.NmuCalc, &QAction::triggered, this, &CalculatorLink::NmuCalc_Click);
-    connect(main.Command3D1, &ui::SSCommand::clicked, this, &CalculatorLink::NmuCalc_Click);
-}
+CalculatorLink::CalculatorLink(frmChqList& main, ui::Prompter& prompter) : QObject(&main), prompter_(prompter) {}
 
 CalculatorLink::~CalculatorLink() {
     collectEnded();
 }
 
 void CalculatorLink::attachEntryForm(frmChqUP& entry) {
-    connect(entry.cmdAbacon, &ui::SSCommand::clicked, this, &CalculatorLink::NmuCalc_Click);
+    connect(&entry, &frmChqUP::calculatorRequested, this, &CalculatorLink::NmuCalc_Click);
 }
 
 void CalculatorLink::collectEnded() {

@@ -27,10 +27,7 @@ QString boxText(std::string_view text) {
 } // namespace
 
 CalendarLink::CalendarLink(frmChqList& main, ui::Prompter& prompter, const runtime::Clock& clock)
-    : QObject(&main), main_(main), prompter_(prompter), clock_(clock) {
-    connect(main.mnuQuikMemos, &QAction::triggered, this, &CalendarLink::mnuQuikMemos_Click);
-    connect(main.Command3D4, &ui::SSCommand::clicked, this, &CalendarLink::mnuQuikMemos_Click);
-}
+    : QObject(&main), main_(main), prompter_(prompter), clock_(clock) {}
 
 bool CalendarLink::isOpen() const {
     return !window_.isNull();
@@ -58,8 +55,7 @@ void CalendarLink::mnuQuikMemos_Click() {
 }
 
 void CalendarLink::attachEntryForm(frmChqUP& entry) {
-    connect(entry.cmdCalendar, &ui::SSCommand::clicked, this, [this, &entry] { cmdCalendar_Click(entry); });
-    connect(entry.nmuCalendar, &QAction::triggered, this, [this, &entry] { cmdCalendar_Click(entry); });
+    connect(&entry, &frmChqUP::calendarRequested, this, [this, &entry] { cmdCalendar_Click(entry); });
     // A calendar the entry form opened goes with it.
     connect(&entry, &QDialog::finished, this, [this, &entry] {
         if (isOpen() && entry_ == &entry)
@@ -71,13 +67,13 @@ void CalendarLink::cmdCalendar_Click(frmChqUP& entry) {
     if (isOpen()) {
         if (askToClose(kCalendarAlreadyOpen)) {
             closeByProgram();
-            entry.nmuCalendar->setText(QStringLiteral("&Run Calendar"));
+            entry.showCalendarOpen(false);
         }
         return;
     }
     entry_ = &entry;
     if (open(CalendarOwner::EntryForm, &entry))
-        entry.nmuCalendar->setText(QStringLiteral("&Close Calendar"));
+        entry.showCalendarOpen(true);
 }
 
 bool CalendarLink::open(CalendarOwner owner, QWidget* parent) {
@@ -124,7 +120,7 @@ bool CalendarLink::userMayClose() {
 
 void CalendarLink::markClosed() {
     if (entry_)
-        entry_->nmuCalendar->setText(QStringLiteral("&Run Calendar"));
+        entry_->showCalendarOpen(false);
     entry_.clear();
     window_.clear();
     owner_ = CalendarOwner::MainWindow;
@@ -134,10 +130,7 @@ void CalendarLink::markClosed() {
 void CalendarLink::dateChosen(const QString& date, int day) {
     if (owner_ != CalendarOwner::EntryForm || !entry_)
         return;
-    // The standing-item modes hold a day of the month in the date box.
-    entry_->txtDate->setText(isAutoDupMode(entry_->mode()) ? QString::number(day) : date);
-    entry_->activateWindow();
-    entry_->txtDate->setFocus();
+    entry_->putChosenDate(date, day);
 }
 
 } // namespace ledger

@@ -11,9 +11,6 @@
 #include "register/core/CodeEdit.h"
 #include "register/core/Item.h"
 #include "ui/Prompter.h"
-#include "ui/SSCommand.h"
-
-#include <QAction>
 
 namespace ledger {
 
@@ -24,13 +21,7 @@ const QString kApp = QStringLiteral("Ledgerine 95");
 } // namespace
 
 CodeCommands::CodeCommands(frmChqList& window, ui::Prompter& prompter)
-    : QObject(&window), window_(window), prompter_(prompter) {
-    connect(window.mnuCreateCodeFile, &QAction::triggered, this, &CodeCommands::createFile);
-    connect(window.mnuEditCodes, &QAction::triggered, this, &CodeCommands::editCodes);
-    connect(window.mnuSelect, &QAction::triggered, this, &CodeCommands::selectAndList);
-    connect(window.cmdSelect, &ui::SSCommand::clicked, this, &CodeCommands::selectAndList);
-    connect(window.mnuBudgetPeriod, &QAction::triggered, this, &CodeCommands::selectBudgetPeriod);
-}
+    : QObject(&window), window_(window), prompter_(prompter) {}
 
 void CodeCommands::tell(const QString& text, int style, const QString& title) {
     prompter_.msgBox(text, style, title);

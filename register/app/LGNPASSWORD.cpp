@@ -1,10 +1,12 @@
 #include "register/app/LGNPASSWORD.h"
 
 #include "register/app/ButtonPictures.h"
+#include "register/app/RegisterHelp.h"
 #include "register/core/ChequeBook.h"
 #include "ui/Prompter.h"
 #include "ui/SSCommand.h"
 
+#include <QAction>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -31,6 +33,14 @@ LGNPASSWORD::LGNPASSWORD(ui::Prompter& prompter, QWidget* parent) : QDialog(pare
     Label1->setBuddy(Text1);
     Command3D1 = new ui::SSCommand(QStringLiteral("Command3D1"), QStringLiteral("&OK"), this);
     Command3D1->setAutoDefault(false);
+    for (QWidget* w : {static_cast<QWidget*>(this), static_cast<QWidget*>(Text1), static_cast<QWidget*>(Label1)})
+        w->setToolTip(QString::fromLatin1(kPasswordNotice));
+    auto* pwHelp = new QAction(this);
+    pwHelp->setObjectName(QStringLiteral("pwHelp"));
+    pwHelp->setShortcut(QKeySequence(Qt::Key_F1));
+    pwHelp->setProperty("helpContext", kPasswordHelpContext);
+    addAction(pwHelp);
+    connect(pwHelp, &QAction::triggered, this, [this] { showHelpContext(this, kPasswordHelpContext); });
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(Label1, 0, 0, 1, 2);

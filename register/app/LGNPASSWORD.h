@@ -14,6 +14,11 @@ namespace ledger {
 
 // What the password box shows until the lock is released.
 inline constexpr const char* kLockedPlaceholder = "Locked - click the lock or press Enter";
+// What the password protects, shown over the box; F1 opens the help topic that says more.
+inline constexpr const char* kPasswordNotice =
+    "The password keeps out casual eyes only: the cheque-book file stores it as plain text, "
+    "as other programs reading these files expect. Press F1 for more.";
+inline constexpr int kPasswordHelpContext = 220;
 
 // "Enter Password": a masked box that takes input only once the lock is clicked or Enter is
 // pressed. OK accepts the window when the password was typed twice alike; a mismatch rejects it.

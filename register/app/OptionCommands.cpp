@@ -7,10 +7,7 @@
 #include "register/app/frmInfo.h"
 #include "register/core/Options.h"
 #include "ui/Prompter.h"
-#include "ui/SSPanel.h"
-#include "ui/Vx3dList.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QFont>
 
@@ -21,33 +18,25 @@ namespace {
 // The hourglass and a tip on the hint line while the lists are rebuilt.
 class BusyTip {
 public:
-    BusyTip(ui::SSPanel* tips, std::string_view text) : tips_(tips) {
+    BusyTip(frmChqList& window, std::string_view text) : window_(window) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
-        tips_->setCaption(qs(text));
-        tips_->repaint();
+        window_.showTip(qs(text));
     }
     ~BusyTip() {
-        tips_->setCaption(QString());
+        window_.showTip(QString());
         QApplication::restoreOverrideCursor();
     }
     BusyTip(const BusyTip&) = delete;
     BusyTip& operator=(const BusyTip&) = delete;
 
 private:
-    ui::SSPanel* tips_;
+    frmChqList& window_;
 };
 
 } // namespace
 
 OptionCommands::OptionCommands(frmChqList& window, ui::Prompter& prompter, QString programFile)
-    : QObject(&window), window_(window), prompter_(prompter), programFile_(std::move(programFile)) {
-    connect(window.mnuTextColor, &QAction::triggered, this, &OptionCommands::mnuTextColor_Click);
-    connect(window.mnuBackColor, &QAction::triggered, this, &OptionCommands::mnuBackColor_Click);
-    connect(window.mnuCustFonts, &QAction::triggered, this, &OptionCommands::mnuCustFonts_Click);
-    connect(window.mnuRestoreDefaults, &QAction::triggered, this, &OptionCommands::mnuRestoreDefaults_Click);
-    connect(window.mnuInfo, &QAction::triggered, this, &OptionCommands::mnuInfo_Click);
-    connect(window.mnuAboutLedgrn, &QAction::triggered, this, &OptionCommands::mnuAboutLedgrn_Click);
-}
+    : QObject(&window), window_(window), prompter_(prompter), programFile_(std::move(programFile)) {}
 
 void OptionCommands::mnuTextColor_Click() {
     chooseColor(true);
@@ -65,7 +54,7 @@ void OptionCommands::chooseColor(bool text) {
     if (!chosen || !chosen->isValid())
         return; // cancelled: nothing changes
     stored = rgbNumberFromColor(*chosen);
-    applyListLook();
+    window_.applyListLook();
 }
 
 void OptionCommands::mnuCustFonts_Click() {
@@ -92,30 +81,18 @@ void OptionCommands::mnuCustFonts_Click() {
         break;
     }
     storeListFont(options, chosen);
-    const BusyTip busy(window_.lblTips, kChangingFontsTip);
-    applyListLook();
+    const BusyTip busy(window_, kChangingFontsTip);
+    window_.applyListLook();
     window_.refreshRegister();
 }
 
 void OptionCommands::mnuRestoreDefaults_Click() {
-    const BusyTip busy(window_.lblTips, kRestoringDefaultsTip);
+    const BusyTip busy(window_, kRestoringDefaultsTip);
     Settings& options = window_.options();
     const bool fontChanged = restoreDefaults(options, builtInSettings());
     window_.applyOptions(); // sizes, messages shown, colours and font
     if (fontChanged)
         window_.refreshRegister();
-}
-
-void OptionCommands::applyListLook() {
-    const Settings& options = window_.options();
-    for (ui::Vx3dList* list : {window_.lstChqList, window_.lstDupList}) {
-        list->setFontName(qs(options.fontName));
-        list->setFontSize(options.fontSize);
-        list->setFontBold(options.fontBold);
-        list->setFontItalic(options.fontItalic);
-        list->setForeColor(colorFromRgbNumber(options.textColor));
-        list->setBackColor(colorFromRgbNumber(options.backColor));
-    }
 }
 
 void OptionCommands::mnuInfo_Click() {

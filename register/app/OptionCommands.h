@@ -28,8 +28,6 @@ public:
 
 private:
     void chooseColor(bool text);
-    // Puts the settings' colours and font on both register lists.
-    void applyListLook();
 
     frmChqList& window_;
     ui::Prompter& prompter_;

@@ -19,13 +19,8 @@
 #include "runtime/Format.h"
 #include "ui/Clipboard.h"
 #include "ui/Prompter.h"
-#include "ui/SSCommand.h"
-#include "ui/SSFrame.h"
-#include "ui/SSPanel.h"
-#include "ui/Vx3dList.h"
 
-#include <QAction>
-#include <QLabel>
+#include <QStringList>
 
 namespace ledger {
 
@@ -40,71 +35,13 @@ constexpr int kQuestion = ui::vbYesNo + ui::vbQuestion;
 RegisterCommands::RegisterCommands(frmChqList& window, ui::Prompter& prompter, const runtime::Clock& clock,
                                    ui::Clipboard& clipboard)
     : QObject(&window), window_(window), prompter_(prompter), clock_(clock), clipboard_(clipboard) {
-    window_.lstDupList->setMultiSelect(true);
-    // The delete frame's button carries a longer caption than the bar's buttons.
-    window_.cmdDelCancel->setFixedWidth(
-        window_.cmdDelCancel->fontMetrics().horizontalAdvance(QStringLiteral("Cancel Delete")) + 24);
-    connectCommands();
-}
-
-void RegisterCommands::connectCommands() {
-    frmChqList& w = window_;
-    auto onClick = [this](ui::SSCommand* button, void (RegisterCommands::*slot)()) {
-        connect(button, &ui::SSCommand::clicked, this, slot);
-    };
-    auto onMenu = [this](QAction* action, void (RegisterCommands::*slot)()) {
-        connect(action, &QAction::triggered, this, slot);
-    };
-    onClick(w.cmdNewItem, &RegisterCommands::newItem);
-    onMenu(w.mnuNewTransaction, &RegisterCommands::newItem);
-    onMenu(w.popupNew, &RegisterCommands::newItem);
-    onClick(w.cmdChange, &RegisterCommands::changeItem);
-    onMenu(w.mnuChangeTrans, &RegisterCommands::changeItem);
-    onMenu(w.popupChange, &RegisterCommands::changeItem);
-    onClick(w.cmdDefined, &RegisterCommands::duplicateItem);
-    onMenu(w.mnuDefined, &RegisterCommands::duplicateItem);
-    onMenu(w.popupDup, &RegisterCommands::duplicateItem);
-    onMenu(w.mnuAddAutoDup, &RegisterCommands::addAutoDup);
-
-    onClick(w.cmdSortDates, &RegisterCommands::sortOnDates);
-    onMenu(w.mnuDateSort, &RegisterCommands::sortOnDates);
-    onClick(w.cmdSortCodes, &RegisterCommands::sortOnCodes);
-    onMenu(w.mnuCodeSort, &RegisterCommands::sortOnCodes);
-    onClick(w.cmdSearch, &RegisterCommands::search);
-    onMenu(w.mnuSearch, &RegisterCommands::search);
-    onClick(w.ctlCleared, &RegisterCommands::toggleCleared);
-    onMenu(w.mnuCleared, &RegisterCommands::toggleCleared);
-    onMenu(w.popupCleared, &RegisterCommands::toggleCleared);
-    connect(w.lstChqList, &ui::Vx3dList::dblClick, this, &RegisterCommands::toggleCleared);
-    onClick(w.cmdDelete, &RegisterCommands::startDelete);
-    onMenu(w.mnuDeleteTransaction, &RegisterCommands::startDelete);
-    onMenu(w.popupDelete, &RegisterCommands::startDelete);
-    onClick(w.picChkmark, &RegisterCommands::confirmDelete);
-    onClick(w.cmdDelCancel, &RegisterCommands::cancelDelete);
-    onMenu(w.mnuCopy, &RegisterCommands::copyItems);
-    onMenu(w.mnuPopupCopy, &RegisterCommands::copyItems);
-    onClick(w.UpPointer, &RegisterCommands::firstItem);
-    onClick(w.DownPointer, &RegisterCommands::lastItem);
-    onClick(w.cmdReconcile, &RegisterCommands::reconcile);
-    onMenu(w.mnuReconcile, &RegisterCommands::reconcile);
-
-    onMenu(w.mnuViewProcess, &RegisterCommands::viewAutoDups);
-    onClick(w.cmdAutoDupEdit, &RegisterCommands::editAutoDup);
-    onMenu(w.mnuEditAuto, &RegisterCommands::editAutoDup);
-    onClick(w.cmdAutoDupProcess, &RegisterCommands::processAutoDup);
-    onMenu(w.mnuProcessAuto, &RegisterCommands::processAutoDup);
-    onClick(w.cmdAutoDupRemove, &RegisterCommands::removeAutoDup);
-    onMenu(w.mnuRemoveAuto, &RegisterCommands::removeAutoDup);
-    onClick(w.cmdAutoDupClose, &RegisterCommands::closeAutoDups);
-    onMenu(w.mnuCloseAuto, &RegisterCommands::closeAutoDups);
-
-    ChequeBookSession& session = w.session();
+    ChequeBookSession& session = window_.session();
     connect(&session, &ChequeBookSession::bookOpened, this, &RegisterCommands::checkAutoDuplicates);
     // A cheque book replaced or closed ends any delete or auto-duplicate mode of the old one.
     connect(&session, &ChequeBookSession::bookReplaced, this, [this] {
-        window_.SSFrame1->hide();
-        window_.SSFrame2->hide();
-        window_.lstDupList->Clear();
+        window_.showDeletePanel(false);
+        window_.showAutoDupPanel(false);
+        window_.showAutoDupLines({});
     });
 }
 
@@ -116,7 +53,7 @@ bool RegisterCommands::guard(const QString& title, bool needsItems) {
         tell(QStringLiteral("Cheque Book File not Opened"), title);
         return false;
     }
-    if (needsItems && window_.lstChqList->ListCount() == 0) {
+    if (needsItems && window_.registerLineCount() == 0) {
         tell(QStringLiteral("Please make a transaction selection!"), title);
         return false;
     }
@@ -144,32 +81,32 @@ void RegisterCommands::sortWithProgress(SortOrder order) {
 }
 
 std::optional<int> RegisterCommands::singleSelection(const QString& severalMessage) {
-    const int selected = window_.lstChqList->SelCount();
-    if (selected == 0) {
+    const std::vector<int> selected = window_.selectedRegisterLines();
+    if (selected.empty()) {
         tell(QStringLiteral("No Item Selected!"), kApp);
         return std::nullopt;
     }
-    if (selected > 1) {
+    if (selected.size() > 1) {
         tell(severalMessage, kApp);
         return std::nullopt;
     }
-    const int line = window_.lstChqList->selectedLines().front();
+    const int line = selected.front();
     if (line < 0 || static_cast<std::size_t>(line) >= window_.session().book()->items.size())
         return std::nullopt;
     return line;
 }
 
 std::optional<int> RegisterCommands::singleDupSelection() {
-    const int selected = window_.lstDupList->SelCount();
-    if (selected == 0) {
+    const std::vector<int> selected = window_.selectedAutoDupLines();
+    if (selected.empty()) {
         tell(QStringLiteral("No Item Selected!"), kApp);
         return std::nullopt;
     }
-    if (selected > 1) {
+    if (selected.size() > 1) {
         tell(QStringLiteral("Only one Item may be processed at a time!"), kApp);
         return std::nullopt;
     }
-    const int line = window_.lstDupList->selectedLines().front();
+    const int line = selected.front();
     if (line < 0 || static_cast<std::size_t>(line) >= window_.session().book()->autoDupItems.size())
         return std::nullopt;
     return line;
@@ -216,7 +153,7 @@ void RegisterCommands::runEntry(EntryMode mode, const std::optional<Item>& origi
         window_.session().storeItem(isAutoDupMode(mode), item, replacing ? replaceAt : std::nullopt);
         sortWithProgress(book->sortOrder);
         if (isAutoDupMode(mode)) {
-            if (window_.SSFrame2->isVisible())
+            if (window_.autoDupPanelShown())
                 refillDupList();
         } else {
             showItem(item);
@@ -231,7 +168,7 @@ void RegisterCommands::showItem(const Item& item) {
     // From the end: a new item is most often the latest. Equal items are indistinguishable.
     for (std::size_t i = items.size(); i-- > 0;) {
         if (items[i] == item) {
-            window_.lstChqList->selectOnly(static_cast<int>(i));
+            window_.selectOnlyRegisterLine(static_cast<int>(i));
             return;
         }
     }
@@ -300,7 +237,7 @@ void RegisterCommands::search() {
                 findParticulars(book->items, text.toStdString(), static_cast<std::size_t>(from));
             if (!found)
                 return -1;
-            window_.lstChqList->selectOnly(static_cast<int>(*found));
+            window_.selectOnlyRegisterLine(static_cast<int>(*found));
             return static_cast<int>(*found);
         },
         &window_);
@@ -310,13 +247,13 @@ void RegisterCommands::search() {
 void RegisterCommands::toggleCleared() {
     if (!guard(QStringLiteral("Transaction Cleared")))
         return;
-    ui::Vx3dList* list = window_.lstChqList;
-    if (list->SelCount() == 0) {
+    const std::vector<int> selected = window_.selectedRegisterLines();
+    if (selected.empty()) {
         tell(QStringLiteral("No Items selected to Clear!"), kApp);
         return;
     }
     // Only the status fields change: the rows are repainted and the selection stays.
-    window_.session().toggleCleared(list->selectedLines());
+    window_.session().toggleCleared(selected);
 }
 
 // --- Delete --------------------------------------------------------------------------------------
@@ -324,17 +261,17 @@ void RegisterCommands::toggleCleared() {
 void RegisterCommands::startDelete() {
     if (!guard(QStringLiteral("Delete Item")))
         return;
-    if (window_.lstChqList->SelCount() == 0) {
+    if (window_.selectedRegisterLines().empty()) {
         tell(QStringLiteral("No Items selected to delete!"), kApp);
         return;
     }
     window_.setWindowTitle(QStringLiteral("Selected Transaction(s) to be Deleted!"));
-    window_.SSFrame1->show();
+    window_.showDeletePanel(true);
 }
 
 void RegisterCommands::confirmDelete() {
     const ChequeBook* book = window_.session().book();
-    if (!book || window_.lstChqList->SelCount() == 0) {
+    if (!book || window_.selectedRegisterLines().empty()) {
         tell(QStringLiteral("No Items selected to delete!"), kApp);
         return;
     }
@@ -345,24 +282,22 @@ void RegisterCommands::confirmDelete() {
                          kApp) != ui::vbYes)
         return;
     showProgress(QStringLiteral("Please wait! Deleting selected items!"));
-    const std::vector<int> deleted = window_.lstChqList->selectedLines();
-    window_.SSFrame1->hide();
+    const std::vector<int> deleted = window_.selectedRegisterLines();
+    window_.showDeletePanel(false);
     window_.session().deleteItems(deleted);
     // The list stays where the user was working, with nothing selected that was not chosen.
     const int current = lineAfterDelete(deleted, book->items.size());
     if (current >= 0)
-        window_.lstChqList->setListIndex(current);
+        window_.setCurrentRegisterLine(current);
     restoreCaption();
     showProgress(QString());
 }
 
 void RegisterCommands::cancelDelete() {
-    window_.SSFrame1->hide();
+    window_.showDeletePanel(false);
     restoreCaption();
-    // The count as it was; the list and the user's selection are left alone.
-    if (const ChequeBook* book = window_.session().book())
-        window_.lblTransNumber->setText(
-            qs(runtime::formatNumber(static_cast<double>(book->items.size()), kCountPattern)));
+    // The balance and count as they were; the list and the user's selection are left alone.
+    window_.refreshRegister();
 }
 
 // --- Copy, first, last ---------------------------------------------------------------------------
@@ -370,14 +305,14 @@ void RegisterCommands::cancelDelete() {
 void RegisterCommands::copyItems() {
     if (!guard(QStringLiteral("Copy Items")))
         return;
-    ui::Vx3dList* list = window_.lstChqList;
-    if (list->SelCount() == 0) {
+    const std::vector<int> selected = window_.selectedRegisterLines();
+    if (selected.empty()) {
         tell(QStringLiteral("No Items selected to Copy!"), kApp);
         return;
     }
     QString text;
-    for (int line : list->selectedLines()) {
-        text += list->List(line);
+    for (int line : selected) {
+        text += window_.registerLineText(line);
         text += QLatin1Char('\r');
     }
     clipboard_.clear();
@@ -385,14 +320,14 @@ void RegisterCommands::copyItems() {
 }
 
 void RegisterCommands::firstItem() {
-    if (window_.lstChqList->ListCount() > 0)
-        window_.lstChqList->selectOnly(0);
+    if (window_.registerLineCount() > 0)
+        window_.selectOnlyRegisterLine(0);
 }
 
 void RegisterCommands::lastItem() {
-    const int count = window_.lstChqList->ListCount();
+    const int count = window_.registerLineCount();
     if (count > 0)
-        window_.lstChqList->selectOnly(count - 1);
+        window_.selectOnlyRegisterLine(count - 1);
 }
 
 // --- Reconciliation ------------------------------------------------------------------------------
@@ -471,22 +406,20 @@ void RegisterCommands::checkAutoDuplicates() {
 }
 
 void RegisterCommands::refillDupList() {
-    ui::Vx3dList* list = window_.lstDupList;
     const ChequeBook* book = window_.session().book();
-    list->setRedraw(false);
-    list->Clear();
+    QStringList lines;
     if (book) {
         for (std::size_t i = 0; i < book->autoDupItems.size(); ++i)
-            list->AddItem(QString::fromStdString(autoDupLine(book->autoDupItems[i], i)));
+            lines.append(QString::fromStdString(autoDupLine(book->autoDupItems[i], i)));
     }
-    list->setRedraw(true);
+    window_.showAutoDupLines(lines);
 }
 
 void RegisterCommands::viewAutoDups() {
     if (!guard(kApp, false))
         return;
     refillDupList();
-    window_.SSFrame2->show();
+    window_.showAutoDupPanel(true);
 }
 
 void RegisterCommands::editAutoDup() {
@@ -529,7 +462,7 @@ void RegisterCommands::processAutoDup() {
     }
     sortWithProgress(book->sortOrder);
     refillDupList();
-    window_.lstDupList->selectOnly(*line);
+    window_.selectOnlyAutoDupLine(*line);
 }
 
 void RegisterCommands::removeAutoDup() {
@@ -543,7 +476,7 @@ void RegisterCommands::removeAutoDup() {
 }
 
 void RegisterCommands::closeAutoDups() {
-    window_.SSFrame2->hide();
+    window_.showAutoDupPanel(false);
     restoreCaption();
 }
 

@@ -61,7 +61,6 @@ public slots:
     void closeAutoDups();
 
 private:
-    void connectCommands();
     void sortWithProgress(SortOrder order);
     void refillDupList();
     void restoreCaption();

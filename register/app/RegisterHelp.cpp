@@ -1,12 +1,11 @@
 #include "register/app/RegisterHelp.h"
 
 #include "help/viewer/WinHelp.h"
-#include "register/app/frmChqList.h"
 #include "register/core/FileSearch.h"
 #include "ui/Prompter.h"
 #include "winapi/Paths.h"
 
-#include <QAction>
+#include <QWidget>
 
 #include <cstdlib>
 #include <string>
@@ -41,24 +40,6 @@ RegisterHelp* RegisterHelp::of(const QWidget* from) {
         if (auto* found = o->findChild<RegisterHelp*>(QString(), Qt::FindDirectChildrenOnly))
             return found;
     return nullptr;
-}
-
-void connectHelpMenu(frmChqList& window, ui::Prompter& prompter) {
-    auto* h = new RegisterHelp(window, prompter);
-    const auto atContext = [h](QAction* item, int context) {
-        QObject::connect(item, &QAction::triggered, h, [h, context] { h->context(context); });
-    };
-    atContext(window.mnuFeatures, 1100);
-    QObject::connect(window.mnuHelpContents, &QAction::triggered, h, [h] { h->help(::help::HELP_CONTENTS, 0); });
-    atContext(window.mnuButtonbar, 600);
-    atContext(window.mnuAccessHelp, 400);
-    atContext(window.mnuMenulist, 200);
-    atContext(window.mnuHelpTopics, 300);
-    QObject::connect(window.mnuHelpSearch, &QAction::triggered, h, [h] {
-        static const char emptyKey[] = "";
-        h->help(::help::HELP_PARTIALKEY, reinterpret_cast<std::uintptr_t>(emptyKey));
-    });
-    QObject::connect(window.mnuHelponHelp, &QAction::triggered, h, [h] { h->help(::help::HELP_HELPONHELP, 0); });
 }
 
 void showHelpContext(const QWidget* from, int helpContext) {

@@ -13,8 +13,6 @@ class Prompter;
 
 namespace ledger {
 
-class frmChqList;
-
 inline constexpr const char* kNoHelpFileText = "Can't find help files. Must be in RUN Directory!";
 inline constexpr const char* kNoHelpFileTitle = "HELP File Error!";
 
@@ -43,8 +41,6 @@ private:
     QString path_;
 };
 
-// Connects the Help menu of the main window.
-void connectHelpMenu(frmChqList& window, ui::Prompter& prompter);
 // The help topic of a dialog's help item; nothing when the dialog has no main window above it.
 void showHelpContext(const QWidget* from, int helpContext);
 

@@ -12,12 +12,8 @@
 #include "runtime/Clock.h"
 #include "runtime/RuntimeError.h"
 #include "ui/Prompter.h"
-#include "ui/SSCommand.h"
-#include "ui/SSPanel.h"
 
-#include <QAction>
 #include <QApplication>
-#include <QMenu>
 
 namespace ledger {
 
@@ -57,21 +53,6 @@ ReportCommands::ReportCommands(frmChqList& window, ui::Prompter& prompter, const
     : QObject(&window), window_(window), prompter_(prompter), clock_(clock), clipboard_(clipboard),
       printer_(printer) {
     setObjectName(QStringLiteral("ReportCommands")); // found by the listing command
-
-    connect(window.mnuPrint, &QAction::triggered, this, &ReportCommands::printRegister);
-    // "Print Preview..." beside "Print", enabled with it.
-    mnuPrintPreview_ = new QAction(QStringLiteral("Print Pre&view..."), window.FileList);
-    mnuPrintPreview_->setObjectName(QStringLiteral("mnuPrintPreview"));
-    mnuPrintPreview_->setProperty("helpContext", window.mnuPrint->property("helpContext"));
-    mnuPrintPreview_->setEnabled(window.mnuPrint->isEnabled());
-    window.FileList->insertAction(window.mnuSepX, mnuPrintPreview_);
-    connect(window.mnuPrint, &QAction::enabledChanged, mnuPrintPreview_, &QAction::setEnabled);
-    connect(mnuPrintPreview_, &QAction::triggered, this, &ReportCommands::previewRegister);
-    connect(window.cmdPrint, &ui::SSCommand::clicked, this, &ReportCommands::printRegister);
-    connect(window.mnuSaveANSI, &QAction::triggered, this, &ReportCommands::saveAnsi);
-    connect(window.mnuComma, &QAction::triggered, this, &ReportCommands::saveComma);
-    connect(window.mnuBudgetSummary, &QAction::triggered, this, &ReportCommands::budgetSummary);
-    connect(window.mnuIncomeStmt, &QAction::triggered, this, &ReportCommands::incomeStatement);
 }
 
 bool ReportCommands::bookOpen(const QString& title) {
@@ -91,7 +72,7 @@ void ReportCommands::askRange(const DateRange& preset) {
 }
 
 void ReportCommands::setTip(const QString& text) {
-    window_.lblTips->setCaption(text);
+    window_.showTip(text);
 }
 
 void ReportCommands::printRegister() {
@@ -140,11 +121,11 @@ bool ReportCommands::writeExport(const QString& path, const std::string& bytes) 
             runtime::replaceFileAtomically(path.toStdString(), bytes, exportFault_);
             return true;
         } catch (const runtime::RuntimeError& error) {
-            const int next = showDiskError(prompter_, error.number(), previousError);
+            const DiskErrorAction next = showDiskError(prompter_, error.number(), previousError);
             previousError = error.number();
-            if (next == 0)
+            if (next == DiskErrorAction::Retry)
                 continue;
-            if (next == 3)
+            if (next == DiskErrorAction::GiveUp)
                 prompter_.msgBox(qtext(runtime::errorText(error.number())), ui::vbCritical, kApp);
             return false;
         }

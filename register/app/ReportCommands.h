@@ -8,8 +8,6 @@
 #include <QObject>
 #include <QString>
 
-class QAction;
-
 #include <optional>
 
 namespace runtime {
@@ -67,7 +65,6 @@ private:
     const runtime::Clock& clock_;
     ui::Clipboard& clipboard_;
     ui::Printer& printer_;
-    QAction* mnuPrintPreview_ = nullptr;
     DateRange range_;
     DateRange previousRange_;
     bool dateSelected_ = false;

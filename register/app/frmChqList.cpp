@@ -5,13 +5,7 @@
 
 #include "register/app/AppSettings.h"
 #include "register/app/ButtonPictures.h"
-#include "register/app/CalculatorLink.h"
-#include "register/app/CalendarLink.h"
-#include "register/app/CodeCommands.h"
 #include "register/app/CodeFileSession.h"
-#include "register/app/OptionCommands.h"
-#include "register/app/RegisterCommands.h"
-#include "register/app/ReportCommands.h"
 #include "register/core/RegisterList.h"
 #include "runtime/Clock.h"
 #include "runtime/Format.h"
@@ -118,12 +112,7 @@ frmChqList::frmChqList(ui::Prompter& prompter, const runtime::Clock& clock, ui::
     createControls();
     createMenus();
     connectCommands();
-    new RegisterCommands(*this, prompter_, clock_, clipboard_);         // owned by the window
-    new CodeCommands(*this, prompter_);                                 // owned by the window
-    new ReportCommands(*this, prompter_, clock_, clipboard_, printer_); // owned by the window
-    new OptionCommands(*this, prompter_, QCoreApplication::applicationFilePath()); // owned by the window
-    new CalendarLink(*this, prompter_, clock_);                                  // owned by the window
-    new CalculatorLink(*this, prompter_);                                        // owned by the window
+    createCommands();
 
     // Load: clock, caption, settings, recent files, then the state without a cheque book.
     Timer2_Timer();
@@ -154,7 +143,27 @@ void frmChqList::createControls() {
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
 
-    // Button bar with the hint line under it.
+    buildButtonBar(central);
+    QWidget* registerArea = buildRegisterArea(central);
+    buildAutoDupFrame(central);
+    buildDeleteFrame(central);
+    buildStatusPanel(central);
+
+    auto* main = new QVBoxLayout(central);
+    main->setContentsMargins(2, 2, 2, 2);
+    main->setSpacing(2);
+    main->addWidget(Panel3D2);
+    main->addWidget(registerArea, 1);
+    main->addWidget(SSFrame2);
+    main->addWidget(SSFrame1);
+    main->addWidget(SSPanel1);
+
+    setListColumns();
+    setButtonHints();
+}
+
+// Button bar with the hint line under it.
+void frmChqList::buildButtonBar(QWidget* central) {
     Panel3D2 = new ui::SSPanel(QStringLiteral("Panel3D2"), QString(), central);
     lblTips = new ui::SSPanel(QStringLiteral("lblTips"), QString(), Panel3D2);
     lblTips->setBevelOuter(ui::SSPanel::Bevel::Inset);
@@ -183,28 +192,26 @@ void frmChqList::createControls() {
 
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(2);
-    auto gap = [buttons] {
-        buttons->addSpacing(10);
+    auto group = [buttons](std::initializer_list<QWidget*> widgets) {
+        for (QWidget* w : widgets)
+            buttons->addWidget(w);
     };
-    for (QWidget* w : {Command3D2, Command3D3, cmdPrint, Command3D1, Command3D4})
-        buttons->addWidget(w);
-    gap();
-    for (QWidget* w : {cmdNewItem, cmdChange, cmdDefined, cmdDelete, ctlCleared})
-        buttons->addWidget(w);
-    gap();
-    for (QWidget* w :
-         {cmdSortDates, cmdSortCodes, cmdSearch, cmdSelect, cmdReconcile, UpPointer, DownPointer})
-        buttons->addWidget(w);
+    group({Command3D2, Command3D3, cmdPrint, Command3D1, Command3D4});
+    buttons->addSpacing(10);
+    group({cmdNewItem, cmdChange, cmdDefined, cmdDelete, ctlCleared});
+    buttons->addSpacing(10);
+    group({cmdSortDates, cmdSortCodes, cmdSearch, cmdSelect, cmdReconcile, UpPointer, DownPointer});
     buttons->addStretch(1);
-    buttons->addWidget(Image1);
-    buttons->addWidget(Command3D5);
+    group({Image1, Command3D5});
     auto* bar = new QVBoxLayout(Panel3D2);
     bar->setContentsMargins(4, 4, 4, 4);
     bar->setSpacing(3);
     bar->addLayout(buttons);
     bar->addWidget(lblTips);
+}
 
-    // The register, covered by the prompt panel while no cheque book is open.
+// The register, covered by the prompt panel while no cheque book is open.
+QWidget* frmChqList::buildRegisterArea(QWidget* central) {
     auto* registerArea = new QWidget(central);
     registerArea->setObjectName(QStringLiteral("registerArea"));
     lstChqList =
@@ -216,6 +223,19 @@ void frmChqList::createControls() {
     lstChqList->setMultiSelect(true);
     registerModel_ = new RegisterModel(session_, lstChqList->columnTitles(), this);
     lstChqList->setModel(registerModel_);
+    buildPromptPanel(registerArea);
+    // The prompt panel covers the whole area; the list has the size the settings give it, which
+    // follows the window's resizing (placeRegisterList).
+    auto* stack = new QStackedLayout(registerArea);
+    stack->setStackingMode(QStackedLayout::StackAll);
+    stack->addWidget(Panel3D1);
+    stack->setCurrentWidget(Panel3D1);
+    registerArea->installEventFilter(this);
+    return registerArea;
+}
+
+// The prompt panel: a click anywhere on it opens or creates a cheque book.
+void frmChqList::buildPromptPanel(QWidget* registerArea) {
     Panel3D1 = new ui::SSPanel(QStringLiteral("Panel3D1"), QString(), registerArea);
     Panel3D1->setBevelWidth(2);
     Panel3D1->setAutoFillBackground(true); // it covers the whole register, column titles included
@@ -248,15 +268,10 @@ void frmChqList::createControls() {
     promptButtons->addStretch(1);
     promptLayout->addLayout(promptButtons);
     promptLayout->addStretch(1);
-    // The prompt panel covers the whole area; the list has the size the settings give it, which
-    // follows the window's resizing (placeRegisterList).
-    auto* stack = new QStackedLayout(registerArea);
-    stack->setStackingMode(QStackedLayout::StackAll);
-    stack->addWidget(Panel3D1);
-    stack->setCurrentWidget(Panel3D1);
-    registerArea->installEventFilter(this);
+}
 
-    // Auto-duplicate processing, shown only while it runs.
+// Auto-duplicate processing, shown only while it runs.
+void frmChqList::buildAutoDupFrame(QWidget* central) {
     SSFrame2 =
         new ui::SSFrame(QStringLiteral("SSFrame2"), QStringLiteral("Auto Duplicate Processing!"), central);
     lstDupList = new ui::Vx3dList(QStringLiteral("lstDupList"),
@@ -264,43 +279,51 @@ void frmChqList::createControls() {
                                    QStringLiteral("Particulars"), QStringLiteral("Deposit"),
                                    QStringLiteral("Withdraw"), QStringLiteral("Code")},
                                   SSFrame2);
+    lstDupList->setMultiSelect(true);
     cmdAutoDupEdit = captionButton(SSFrame2, "cmdAutoDupEdit", QStringLiteral("Edit"));
     cmdAutoDupProcess = captionButton(SSFrame2, "cmdAutoDupProcess", QStringLiteral("Process"));
     cmdAutoDupRemove = captionButton(SSFrame2, "cmdAutoDupRemove", QStringLiteral("Remove"));
     cmdAutoDupClose = captionButton(SSFrame2, "cmdAutoDupClose", QStringLiteral("Close"));
     auto* dupButtons = new QVBoxLayout;
-    for (QWidget* w : {cmdAutoDupEdit, cmdAutoDupProcess, cmdAutoDupRemove, cmdAutoDupClose})
-        dupButtons->addWidget(w);
+    for (ui::SSCommand* button : {cmdAutoDupEdit, cmdAutoDupProcess, cmdAutoDupRemove, cmdAutoDupClose}) {
+        button->setFocusPolicy(Qt::StrongFocus); // each mode can be finished by keyboard
+        dupButtons->addWidget(button);
+    }
     dupButtons->addStretch(1);
     auto* dupLayout = new QHBoxLayout(SSFrame2);
     dupLayout->addWidget(lstDupList, 1);
     dupLayout->addLayout(dupButtons);
     SSFrame2->setFixedHeight(150);
     SSFrame2->hide();
+}
 
-    // Deleting items, shown only while the user confirms.
+// Deleting items, shown only while the user confirms.
+void frmChqList::buildDeleteFrame(QWidget* central) {
     SSFrame1 = new ui::SSFrame(QStringLiteral("SSFrame1"), QStringLiteral("Delete Transactions"), central);
     picChkmark = pictureButton(SSFrame1, "picChkmark", Picture::Reconcile);
     picChkmark->setFlat(true);
     Label3 = label(SSFrame1, "Label3", QStringLiteral("C&lick to Delete"));
     Label3->setBuddy(picChkmark);
     cmdDelCancel = captionButton(SSFrame1, "cmdDelCancel", QStringLiteral("C&ancel Delete"));
+    // The frame's button carries a longer caption than the bar's buttons.
+    const int captionWidth = cmdDelCancel->fontMetrics().horizontalAdvance(QStringLiteral("Cancel Delete"));
+    cmdDelCancel->setFixedWidth(captionWidth + 24);
     // Alt+A opens the "&Auto Duplicate" menu; Escape leaves delete mode.
     cmdDelCancel->setShortcut(QKeySequence(Qt::Key_Escape));
     SSFrame1->installEventFilter(this);
-    // The buttons of both frames are reached with Tab, so each mode can be finished by keyboard.
-    for (QWidget* w : {static_cast<QWidget*>(picChkmark), static_cast<QWidget*>(cmdDelCancel),
-                       static_cast<QWidget*>(cmdAutoDupEdit), static_cast<QWidget*>(cmdAutoDupProcess),
-                       static_cast<QWidget*>(cmdAutoDupRemove), static_cast<QWidget*>(cmdAutoDupClose)})
-        w->setFocusPolicy(Qt::StrongFocus);
+    // Both buttons are reached with Tab, so delete mode can be finished by keyboard.
+    picChkmark->setFocusPolicy(Qt::StrongFocus);
+    cmdDelCancel->setFocusPolicy(Qt::StrongFocus);
     auto* delLayout = new QHBoxLayout(SSFrame1);
     delLayout->addWidget(picChkmark);
     delLayout->addWidget(Label3);
     delLayout->addStretch(1);
     delLayout->addWidget(cmdDelCancel);
     SSFrame1->hide();
+}
 
-    // Status panel: the time of day is its own caption, at its left.
+// Status panel: the time of day is its own caption, at its left.
+void frmChqList::buildStatusPanel(QWidget* central) {
     SSPanel1 = new ui::SSPanel(QStringLiteral("SSPanel1"), QString(), central);
     SSPanel1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     SSPanel1->setFixedHeight(30);
@@ -320,16 +343,9 @@ void frmChqList::createControls() {
     status->addSpacing(16);
     status->addWidget(Label6);
     status->addWidget(lblTransNumber);
+}
 
-    auto* main = new QVBoxLayout(central);
-    main->setContentsMargins(2, 2, 2, 2);
-    main->setSpacing(2);
-    main->addWidget(Panel3D2);
-    main->addWidget(registerArea, 1);
-    main->addWidget(SSFrame2);
-    main->addWidget(SSFrame1);
-    main->addWidget(SSPanel1);
-
+void frmChqList::setListColumns() {
     const int column[] = {14, 34, 76, 50, 210, 84, 84, 44, 96};
     for (int c = 0; c < 9; ++c)
         lstChqList->setColumnWidth(c, column[c]);
@@ -340,7 +356,9 @@ void frmChqList::createControls() {
     lstDupList->view()->setItemDelegate(new RightAlignedColumns({1, 5, 6}, lstDupList->view()));
     // The balance keeps its width, so the figures stay under their heading on a wide window.
     lstChqList->view()->header()->setStretchLastSection(false);
+}
 
+void frmChqList::setButtonHints() {
     hints_ = {
         {Command3D2, QStringLiteral(" Open a File "), false},
         {Command3D3, QStringLiteral(" Save open file "), false},
@@ -372,10 +390,7 @@ void frmChqList::connectCommands() {
         connect(button, &ui::SSCommand::mouseMoved, this, [this, button] { showHint(button); });
     }
 
-    connect(&session_, &ChequeBookSession::progress, this, [this](const QString& text) {
-        lblTips->setCaption(text);
-        lblTips->repaint();
-    });
+    connect(&session_, &ChequeBookSession::progress, this, &frmChqList::showTip);
     connect(&session_, &ChequeBookSession::bookReplaced, this, &frmChqList::showBookState);
     connect(&session_, &ChequeBookSession::bookChanged, this, &frmChqList::refreshRegister);
     connect(&session_, &ChequeBookSession::titleChanged, this,
@@ -424,6 +439,12 @@ void frmChqList::applySettings() {
     listTwips_ = QSize(settings_.listWidth, settings_.listHeight);
     resize(formAtStart_);
     placeRegisterList();
+    applyListLook();
+    messages_ = settings_.messages;
+    mnuShowMsg->setText(qs(showMessagesCaption(messages_)));
+}
+
+void frmChqList::applyListLook() {
     for (ui::Vx3dList* list : {lstChqList, lstDupList}) {
         list->setFontName(qs(settings_.fontName));
         list->setFontSize(settings_.fontSize);
@@ -432,8 +453,6 @@ void frmChqList::applySettings() {
         list->setForeColor(colorFromRgbNumber(settings_.textColor));
         list->setBackColor(colorFromRgbNumber(settings_.backColor));
     }
-    messages_ = settings_.messages;
-    mnuShowMsg->setText(qs(showMessagesCaption(messages_)));
 }
 
 QString frmChqList::promptText() const {
@@ -469,6 +488,67 @@ void frmChqList::refreshRegister() {
         lblBalance->clear();
         lblTransNumber->clear();
     }
+}
+
+int frmChqList::registerLineCount() const {
+    return lstChqList->ListCount();
+}
+
+std::vector<int> frmChqList::selectedRegisterLines() const {
+    return lstChqList->selectedLines();
+}
+
+QString frmChqList::registerLineText(int line) const {
+    return lstChqList->List(line);
+}
+
+void frmChqList::selectOnlyRegisterLine(int line) {
+    lstChqList->selectOnly(line);
+}
+
+void frmChqList::setCurrentRegisterLine(int line) {
+    lstChqList->setListIndex(line);
+}
+
+void frmChqList::showDeletePanel(bool shown) {
+    SSFrame1->setVisible(shown);
+}
+
+void frmChqList::showAutoDupPanel(bool shown) {
+    SSFrame2->setVisible(shown);
+}
+
+bool frmChqList::autoDupPanelShown() const {
+    return SSFrame2->isVisible();
+}
+
+void frmChqList::showAutoDupLines(const QStringList& lines) {
+    lstDupList->setRedraw(false);
+    lstDupList->Clear();
+    for (const QString& line : lines)
+        lstDupList->AddItem(line);
+    lstDupList->setRedraw(true);
+}
+
+std::vector<int> frmChqList::selectedAutoDupLines() const {
+    return lstDupList->selectedLines();
+}
+
+void frmChqList::selectOnlyAutoDupLine(int line) {
+    lstDupList->selectOnly(line);
+}
+
+void frmChqList::showTip(const QString& text) {
+    lblTips->setCaption(text);
+    lblTips->repaint(); // seen at once, before the work it announces
+}
+
+QString frmChqList::balanceShown() const {
+    return lblBalance->text();
+}
+
+QString frmChqList::itemCountShown() const {
+    return lblTransNumber->text();
 }
 
 QSize frmChqList::listSizeTwips() const {

@@ -66,7 +66,77 @@ public:
     // The exit sequence; true when the program may end (the settings have then been written).
     bool exitLedgerine();
 
-    // --- Controls, in the window's own order ----------------------------------------------------
+    // --- What the commands show and read -------------------------------------------------------
+    // The register list: its lines, the ones the user selected (in order) and a line's text.
+    int registerLineCount() const;
+    std::vector<int> selectedRegisterLines() const;
+    QString registerLineText(int line) const;
+    // Brings the line into view as the current and only selected one.
+    void selectOnlyRegisterLine(int line);
+    // Makes the line the current one; the user's selection stays.
+    void setCurrentRegisterLine(int line);
+    // The "Delete Transactions" panel, shown while the user confirms a delete.
+    void showDeletePanel(bool shown);
+    // The "Auto Duplicate Processing!" panel with the standing items, one line each.
+    void showAutoDupPanel(bool shown);
+    bool autoDupPanelShown() const;
+    void showAutoDupLines(const QStringList& lines);
+    std::vector<int> selectedAutoDupLines() const;
+    void selectOnlyAutoDupLine(int line);
+    // The hint line under the button bar; an empty text clears it.
+    void showTip(const QString& text);
+    // Puts the settings' font and colours on the register and auto-duplicate lists.
+    void applyListLook();
+    // The balance and the item count as the status panel shows them.
+    QString balanceShown() const;
+    QString itemCountShown() const;
+
+public slots:
+    void Timer2_Timer();
+    void Form_Activate();
+    void Panel3D1_Click();
+    void mnuShowMsg_Click();
+    void mnuSelectFile_Click(int index);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    struct Hint {
+        ui::SSCommand* button;
+        QString text;
+        bool needsBook;
+    };
+
+    // The controls by area, in the window's order.
+    void createControls();
+    void buildButtonBar(QWidget* central);
+    QWidget* buildRegisterArea(QWidget* central);
+    void buildPromptPanel(QWidget* registerArea);
+    void buildAutoDupFrame(QWidget* central);
+    void buildDeleteFrame(QWidget* central);
+    void buildStatusPanel(QWidget* central);
+    void setListColumns();
+    void setButtonHints();
+    void createMenus();
+    void connectCommands();
+    // The command objects, each connected to the controls and menu items that run it.
+    void createCommands();
+    void applySettings();
+    // The register list's size in twips: the settings' size changed by the window's resizing, or
+    // the space it fills when the settings give none.
+    QSize listSizeTwips() const;
+    void placeRegisterList();
+    void keepCurrentLineVisible();
+    void showBookState();
+    void updateRecentMenu();
+    void showHint(ui::SSCommand* button);
+    void showPopup(QMenu* menu, ui::Vx3dList* list, Qt::MouseButton button, QPoint pos);
+    QString promptText() const;
+
+    // --- Controls, in the window's own order (tests reach them by object name) -----------------
     QTimer* Timer2 = nullptr; // clock, 500 ms
     QTimer* Timer1 = nullptr; // 1000 ms, off at start
     ui::SSPanel* Panel3D2 = nullptr; // button bar
@@ -124,6 +194,7 @@ public:
     QMenu* mnuSaveText = nullptr;
     QAction* mnuSaveANSI = nullptr;
     QAction* mnuComma = nullptr;
+    QAction* mnuRestoreBackup = nullptr;
     QAction* mnuInfo = nullptr;
     QMenu* mnuTransCodes = nullptr;
     QAction* mnuCreateCodeFile = nullptr;
@@ -135,6 +206,7 @@ public:
     QAction* NmuCalc = nullptr;
     QAction* mnuQuikMemos = nullptr;
     QAction* mnuPrint = nullptr;
+    QAction* mnuPrintPreview = nullptr;
     QAction* mnuSepX = nullptr;
     std::array<QAction*, 4> mnuSelectFile{};
     QAction* ExitLedgrn = nullptr;
@@ -196,40 +268,6 @@ public:
     QAction* mnuEditAuto = nullptr;
     QAction* mnuProcessAuto = nullptr;
     QAction* mnuCloseAuto = nullptr;
-
-public slots:
-    void Timer2_Timer();
-    void Form_Activate();
-    void Panel3D1_Click();
-    void mnuShowMsg_Click();
-    void mnuSelectFile_Click(int index);
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void changeEvent(QEvent* event) override;
-
-private:
-    struct Hint {
-        ui::SSCommand* button;
-        QString text;
-        bool needsBook;
-    };
-
-    void createControls();
-    void createMenus();
-    void connectCommands();
-    void applySettings();
-    // The register list's size in twips: the settings' size changed by the window's resizing, or
-    // the space it fills when the settings give none.
-    QSize listSizeTwips() const;
-    void placeRegisterList();
-    void keepCurrentLineVisible();
-    void showBookState();
-    void updateRecentMenu();
-    void showHint(ui::SSCommand* button);
-    void showPopup(QMenu* menu, ui::Vx3dList* list, Qt::MouseButton button, QPoint pos);
-    QString promptText() const;
 
     ui::Prompter& prompter_;
     const runtime::Clock& clock_;

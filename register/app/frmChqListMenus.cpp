@@ -1,8 +1,6 @@
 // The menus of the main register window: names, captions, shortcuts, help contexts and the
 // state each item starts in.
 #include "register/app/frmChqList.h"
-#include "register/app/BackupCommands.h"
-#include "register/app/RegisterHelp.h"
 
 #include <QAction>
 #include <QMenu>
@@ -60,6 +58,8 @@ void frmChqList::createMenus() {
     mnuSaveText = submenu(this, FileList, "mnuSaveText", QStringLiteral("Save &Text"), 205);
     mnuSaveANSI = item(mnuSaveText, "mnuSaveANSI", QStringLiteral("&ANSI Text"), 205);
     mnuComma = item(mnuSaveText, "mnuComma", QStringLiteral("&Comma Delimited"), 205);
+    // Saving is where the help describes the backups.
+    mnuRestoreBackup = item(FileList, "mnuRestoreBackup", QStringLiteral("&Restore from backup..."), 203);
     mnuInfo = item(FileList, "mnuInfo", QStringLiteral("Infor&mation"), 227);
     mnuTransCodes = submenu(this, FileList, "mnuTransCodes", QStringLiteral("Budget/Code File &Maintenance"), 225);
     mnuCreateCodeFile = item(mnuTransCodes, "mnuCreateCodeFile", QStringLiteral("&Create File"), 225);
@@ -73,6 +73,7 @@ void frmChqList::createMenus() {
     mnuQuikMemos =
         item(FileList, "mnuQuikMemos", QStringLiteral("Run Calen&dar"), 207, QKeySequence(Qt::CTRL | Qt::Key_Q));
     mnuPrint = item(FileList, "mnuPrint", QStringLiteral("&Print"), 208, QKeySequence(Qt::CTRL | Qt::Key_P));
+    mnuPrintPreview = item(FileList, "mnuPrintPreview", QStringLiteral("Print Pre&view..."), 208);
     mnuSepX = FileList->addSeparator();
     mnuSepX->setObjectName(QStringLiteral("mnuSepX"));
     for (int i = 0; i < static_cast<int>(mnuSelectFile.size()); ++i) {
@@ -151,7 +152,7 @@ void frmChqList::createMenus() {
     mnuCloseAuto = item(mnuPopup1, "mnuCloseAuto", QStringLiteral("Close"), 301);
 
     fileDependent_ = {mnuFileClose,     mnuFileSave,          mnuSaveAs,
-                      mnuSaveText->menuAction(), mnuPrint,     mnuNewTransaction,
+                      mnuSaveText->menuAction(), mnuRestoreBackup, mnuPrint, mnuPrintPreview, mnuNewTransaction,
                       mnuChangeTrans,   mnuDeleteTransaction, mnuDefined,
                       mnuCleared,       mnuCopy,              mnuSearch,
                       mnuSort->menuAction(), mnuSelect,       mnuReconcile,
@@ -163,8 +164,6 @@ void frmChqList::createMenus() {
     mnuSepX->setVisible(false);
     for (QAction* recent : mnuSelectFile)
         recent->setVisible(false);
-    connectHelpMenu(*this, prompter_);
-    installBackupCommands(*this, prompter_, clock_); // "Restore from backup...", the lock, the backups
 }
 
 } // namespace ledger

@@ -242,6 +242,8 @@ void frmChqUP::createControls() {
     connect(cmdUpdateCancel, &ui::SSCommand::clicked, this, &frmChqUP::cmdUpdateCancel_Click);
     connect(cmdExit, &ui::SSCommand::clicked, this, &frmChqUP::cmdExit_Click);
     connect(cmdBudget, &ui::SSCommand::clicked, this, &frmChqUP::mnuBudgetStatus_Click);
+    connect(cmdCalendar, &ui::SSCommand::clicked, this, &frmChqUP::calendarRequested);
+    connect(cmdAbacon, &ui::SSCommand::clicked, this, &frmChqUP::calculatorRequested);
     connect(txtDate, &QLineEdit::textEdited, this, [this] { checkedDate_.reset(); });
     connect(txtAmount, &QLineEdit::textEdited, this, [this] { showGuidance(kAmountTypingGuidance); });
     connect(txtTransCode, &QLineEdit::textChanged, this, [this] { refreshBudgetStatus(); });
@@ -272,6 +274,7 @@ void frmChqUP::createMenus() {
     connect(mnuCut, &QAction::triggered, this, &frmChqUP::mnuCut_Click);
     connect(mnuPaste, &QAction::triggered, this, &frmChqUP::mnuPaste_Click);
     connect(mnuBudgetStatus, &QAction::triggered, this, &frmChqUP::mnuBudgetStatus_Click);
+    connect(nmuCalendar, &QAction::triggered, this, &frmChqUP::calendarRequested);
     connect(mnuChqHelp, &QAction::triggered, this, [this] { showHelpContext(this, 211); });
 }
 
@@ -317,82 +320,132 @@ void frmChqUP::showBalance(runtime::Currency balance) {
     lblBalance->setText(qs(runtime::formatCurrency(balance, "$#,##0.00;($#,##0.00)")));
 }
 
+void frmChqUP::putChosenDate(const QString& date, int day) {
+    txtDate->setText(isAutoDupMode(mode_) ? QString::number(day) : date);
+    activateWindow();
+    txtDate->setFocus();
+}
+
+void frmChqUP::showCalendarOpen(bool open) {
+    nmuCalendar->setText(open ? QStringLiteral("&Close Calendar") : QStringLiteral("&Run Calendar"));
+}
+
 void frmChqUP::showGuidance(std::string_view text) {
     lblCodeMsg->setCaption(guidance_ ? qs(text) : QString());
 }
 
 // --- Fields ---------------------------------------------------------------------------------------
 
+// Focus and keys of the fields and buttons, handed to one handler per area; the first area that
+// takes a key ends it.
 bool frmChqUP::eventFilter(QObject* watched, QEvent* event) {
-    auto* widget = qobject_cast<QWidget*>(watched);
-    const auto isOption = [this](QObject* o) {
-        return o == Option1[0] || o == Option1[1];
-    };
-    if (event->type() == QEvent::FocusIn) {
-        // Tab enters the options at the chosen one and leaves them as a whole, as on Windows;
-        // the arrow keys move between them.
-        const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        if (isOption(watched) && (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)) {
-            QRadioButton* other = watched == Option1[0] ? Option1[1] : Option1[0];
-            if (other->isChecked()) {
-                other->setFocus(reason);
-                return false;
-            }
-        }
-        fieldGotFocus(widget);
-    } else if (event->type() == QEvent::FocusOut) {
-        const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        // A message box or menu taking the focus is not the user leaving the box.
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-            if (watched == txtDate) {
-                // Checked once the focus has settled, so that Cancel and Exit can still be reached.
-                QTimer::singleShot(0, this, [this] {
-                    QWidget* now = QApplication::focusWidget();
-                    // Save checks the date itself (one message, not two); the calendar is
-                    // where a date is fetched from.
-                    if (isVisible() && now != txtDate && now != cmdUpdateSave && now != cmdUpdateCancel &&
-                        now != cmdExit && now != cmdCalendar)
-                        txtDate_LostFocus();
-                });
-            } else if (watched == txtChqNo) {
-                txtChqNo_LostFocus();
-            } else if (watched == txtAmount) {
-                txtAmount_LostFocus();
-            }
-        }
-    } else if (event->type() == QEvent::KeyPress) {
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        if (focusEntersOptions(watched, static_cast<QFocusEvent*>(event)->reason()))
+            return false;
+        fieldGotFocus(qobject_cast<QWidget*>(watched));
+        break;
+    case QEvent::FocusOut:
+        fieldLostFocus(watched, static_cast<QFocusEvent*>(event)->reason());
+        break;
+    case QEvent::KeyPress: {
         const int key = static_cast<QKeyEvent*>(event)->key();
-        if (watched == txtTransCode && key == Qt::Key_Escape) {
-            txtTransCode_Escape();
+        if (codeBoxKey(watched, key) || optionsKey(watched, key) || chequeNumberKey(watched, key) ||
+            buttonKey(watched, key) || boxEnterKey(watched, key))
             return true;
-        }
-        if (isOption(watched) && (key == Qt::Key_Tab || key == Qt::Key_Backtab)) {
-            (key == Qt::Key_Tab ? static_cast<QWidget*>(txtAmount) : cmdSeleCodes)
-                ->setFocus(key == Qt::Key_Tab ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-            return true;
-        }
-        if (watched == txtChqNo && key == Qt::Key_Backspace) {
-            cmdZeroChqno_Click();
-            return true;
-        }
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            // Enter presses a focused button; in a box or on the options it moves on like Tab,
-            // as keyboard users of the register expect.
-            if (auto* pressed = qobject_cast<ui::SSCommand*>(widget)) {
-                pressed->click();
-                return true;
-            }
-            if (isOption(watched)) {
-                txtAmount->setFocus(Qt::TabFocusReason);
-                return true;
-            }
-            if (qobject_cast<QLineEdit*>(widget)) {
-                focusNextChild();
-                return true;
-            }
-        }
+        break;
+    }
+    default:
+        break;
     }
     return QDialog::eventFilter(watched, event);
+}
+
+bool frmChqUP::isOption(const QObject* o) const {
+    return o == Option1[0] || o == Option1[1];
+}
+
+// Tab enters the options at the chosen one and leaves them as a whole, as on Windows; the arrow
+// keys move between them. True when the focus was passed on to the chosen option.
+bool frmChqUP::focusEntersOptions(QObject* watched, Qt::FocusReason reason) {
+    if (!isOption(watched) || (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason))
+        return false;
+    QRadioButton* other = watched == Option1[0] ? Option1[1] : Option1[0];
+    if (!other->isChecked())
+        return false;
+    other->setFocus(reason);
+    return true;
+}
+
+void frmChqUP::fieldLostFocus(QObject* watched, Qt::FocusReason reason) {
+    // A message box or menu taking the focus is not the user leaving the box.
+    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+        return;
+    if (watched == txtDate)
+        checkDateOnceFocusSettles();
+    else if (watched == txtChqNo)
+        txtChqNo_LostFocus();
+    else if (watched == txtAmount)
+        txtAmount_LostFocus();
+}
+
+// Checked once the focus has settled, so that Cancel and Exit can still be reached.
+void frmChqUP::checkDateOnceFocusSettles() {
+    QTimer::singleShot(0, this, [this] {
+        QWidget* now = QApplication::focusWidget();
+        // Save checks the date itself (one message, not two); the calendar is where a date is
+        // fetched from.
+        if (isVisible() && now != txtDate && now != cmdUpdateSave && now != cmdUpdateCancel &&
+            now != cmdExit && now != cmdCalendar)
+            txtDate_LostFocus();
+    });
+}
+
+bool frmChqUP::codeBoxKey(QObject* watched, int key) {
+    if (watched != txtTransCode || key != Qt::Key_Escape)
+        return false;
+    txtTransCode_Escape();
+    return true;
+}
+
+// Tab and Backtab leave the options as a whole; Enter moves on to the amount.
+bool frmChqUP::optionsKey(QObject* watched, int key) {
+    if (!isOption(watched))
+        return false;
+    if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+        (key == Qt::Key_Tab ? static_cast<QWidget*>(txtAmount) : cmdSeleCodes)
+            ->setFocus(key == Qt::Key_Tab ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        return true;
+    }
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        txtAmount->setFocus(Qt::TabFocusReason);
+        return true;
+    }
+    return false;
+}
+
+bool frmChqUP::chequeNumberKey(QObject* watched, int key) {
+    if (watched != txtChqNo || key != Qt::Key_Backspace)
+        return false;
+    cmdZeroChqno_Click();
+    return true;
+}
+
+// Enter presses a focused button.
+bool frmChqUP::buttonKey(QObject* watched, int key) {
+    auto* pressed = qobject_cast<ui::SSCommand*>(watched);
+    if (!pressed || (key != Qt::Key_Return && key != Qt::Key_Enter))
+        return false;
+    pressed->click();
+    return true;
+}
+
+// Enter in a box moves on like Tab, as keyboard users of the register expect.
+bool frmChqUP::boxEnterKey(QObject* watched, int key) {
+    if (!qobject_cast<QLineEdit*>(watched) || (key != Qt::Key_Return && key != Qt::Key_Enter))
+        return false;
+    focusNextChild();
+    return true;
 }
 
 void frmChqUP::keyPressEvent(QKeyEvent* event) {

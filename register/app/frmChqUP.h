@@ -55,7 +55,74 @@ public:
     // The budget status of a code in the open book and the loaded code table.
     std::function<BudgetStatus(const QString& code)> budgetStatus;
 
-    // --- Controls ---------------------------------------------------------------------------------
+    // A day chosen on the calendar: the date box takes the date, or in the standing-item modes
+    // the day of the month, and gets the focus to be checked on leaving.
+    void putChosenDate(const QString& date, int day);
+    // The Options menu's calendar item offers to close a calendar this window opened.
+    void showCalendarOpen(bool open);
+
+signals:
+    // The calendar button or the Options menu's calendar item.
+    void calendarRequested();
+    // The calculator button.
+    void calculatorRequested();
+
+public slots:
+    // Field checks as leaving each box runs them; false when the box refused its text.
+    bool txtDate_LostFocus();
+    void txtChqNo_LostFocus();
+    void txtAmount_LostFocus();
+    void fieldGotFocus(QWidget* field);
+    void txtTransCode_Escape();
+    void cmdZeroChqno_Click();
+    void cmdUpdateSave_Click();
+    void cmdUpdateCancel_Click();
+    void cmdExit_Click();
+    void mnuBudgetStatus_Click();
+    void mnuUndo_Click();
+    void mnuCopy_Click();
+    void mnuCut_Click();
+    void mnuPaste_Click();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    // Escape is the Cancel button's key, so new entry still asks before the window goes.
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    // Keys and focus of the boxes, the options and the buttons, one area each.
+    bool isOption(const QObject* o) const;
+    bool focusEntersOptions(QObject* watched, Qt::FocusReason reason);
+    void fieldLostFocus(QObject* watched, Qt::FocusReason reason);
+    void checkDateOnceFocusSettles();
+    bool codeBoxKey(QObject* watched, int key);
+    bool optionsKey(QObject* watched, int key);
+    bool chequeNumberKey(QObject* watched, int key);
+    bool buttonKey(QObject* watched, int key);
+    bool boxEnterKey(QObject* watched, int key);
+
+    void createControls();
+    void createMenus();
+    void clearFields();
+    void showGuidance(std::string_view text);
+    void refreshBudgetStatus();
+    QLineEdit* focusedField() const;
+    std::optional<Item> collectItem();
+    int askZeroAmount();
+
+    EntryMode mode_;
+    ui::Prompter& prompter_;
+    ui::Clipboard& clipboard_;
+    bool guidance_ = true;
+    bool codeFileLoaded_ = false;
+    bool checking_ = false;
+    int stored_ = 0;
+    std::optional<Item> original_;
+    // The date the box holds once checked: a shown "12/31/99" typed as 2099 stays 2099.
+    std::optional<runtime::OleDate> checkedDate_;
+    QString checkedDateText_;
+
+    // The controls; tests and other windows reach them by their object names.
     QMenuBar* menuBar = nullptr;
     QMenu* mnuEdit = nullptr;
     QAction* mnuUndo = nullptr;
@@ -92,50 +159,6 @@ public:
     ui::SSCommand* cmdBudget = nullptr;
     ui::SSCommand* cmdCalendar = nullptr;
     ui::SSCommand* cmdAbacon = nullptr;
-
-public slots:
-    // Field checks as leaving each box runs them; false when the box refused its text.
-    bool txtDate_LostFocus();
-    void txtChqNo_LostFocus();
-    void txtAmount_LostFocus();
-    void fieldGotFocus(QWidget* field);
-    void txtTransCode_Escape();
-    void cmdZeroChqno_Click();
-    void cmdUpdateSave_Click();
-    void cmdUpdateCancel_Click();
-    void cmdExit_Click();
-    void mnuBudgetStatus_Click();
-    void mnuUndo_Click();
-    void mnuCopy_Click();
-    void mnuCut_Click();
-    void mnuPaste_Click();
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    // Escape is the Cancel button's key, so new entry still asks before the window goes.
-    void keyPressEvent(QKeyEvent* event) override;
-
-private:
-    void createControls();
-    void createMenus();
-    void clearFields();
-    void showGuidance(std::string_view text);
-    void refreshBudgetStatus();
-    QLineEdit* focusedField() const;
-    std::optional<Item> collectItem();
-    int askZeroAmount();
-
-    EntryMode mode_;
-    ui::Prompter& prompter_;
-    ui::Clipboard& clipboard_;
-    bool guidance_ = true;
-    bool codeFileLoaded_ = false;
-    bool checking_ = false;
-    int stored_ = 0;
-    std::optional<Item> original_;
-    // The date the box holds once checked: a shown "12/31/99" typed as 2099 stays 2099.
-    std::optional<runtime::OleDate> checkedDate_;
-    QString checkedDateText_;
 };
 
 // The zero-amount question of a new item: done(1) back to the amount, done(2) store the zero
@@ -146,6 +169,7 @@ public:
     enum Choice { ReturnToAmount = 1, CreateZeroItem = 2, SaveAllExceptZero = 3 };
     explicit frmZeroAmt(QWidget* parent = nullptr);
 
+private:
     QLabel* Label1 = nullptr;
     ui::SSCommand* SSCommand1 = nullptr;
     ui::SSCommand* SSCommand2 = nullptr;

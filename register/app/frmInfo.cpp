@@ -94,8 +94,8 @@ frmInfo::frmInfo(frmChqList& main, QWidget* parent) : QDialog(parent) {
     const CodeFileSession& codes = main.codeFiles();
     lblCBfile->setText(codes.loaded() ? codes.activePath() : qs(kNoCodeFileAvailable));
     lblNoCBEntries->setText(qs(runtime::formatNumber(static_cast<double>(codes.table().count()), "###0")));
-    lblBalance->setText(main.lblBalance->text());
-    lblItems->setText(main.lblTransNumber->text());
+    lblBalance->setText(main.balanceShown());
+    lblItems->setText(main.itemCountShown());
     const bool negative = book && finalBalance(book->items) < runtime::Currency();
     setTextColor(lblBalance, negative ? 255 : 8388608);
     if (book) {

@@ -5,6 +5,7 @@
 #include "help/viewer/WinHelp.h"
 #include "register/app/RegisterHelp.h"
 #include "register/app/CodeFileSession.h"
+#include "register/app/LGNPASSWORD.h"
 #include "register/app/frmChqUP.h"
 #include "register/app/frmEditCodes.h"
 #include "register/app/frnReconcil.h"
@@ -274,6 +275,7 @@ private slots:
         QTest::newRow("reconciliation") << "frnReconcil" << "rechelp" << 217;
         QTest::newRow("code maintenance") << "frmEditCodes" << "mnuMaint" << 225;
         QTest::newRow("code file structure") << "frmEditCodes" << "mnuStructure" << 302;
+        QTest::newRow("password window, F1: what the password protects") << "LGNPASSWORD" << "pwHelp" << 220;
     }
     void dialogItems() {
         QFETCH(QString, window);
@@ -285,6 +287,8 @@ private slots:
         if (window == QLatin1String("frmChqUP"))
             dialog = std::make_unique<ledger::frmChqUP>(ledger::EntryMode::NewEntry, h.prompter, h.clipboard,
                                                         h.window.get());
+        else if (window == QLatin1String("LGNPASSWORD"))
+            dialog = std::make_unique<ledger::LGNPASSWORD>(h.prompter, h.window.get());
         else if (window == QLatin1String("frnReconcil"))
             dialog = std::make_unique<ledger::frnReconcil>(
                 h.prompter, [] { return nullptr; }, [] { return true; }, h.window.get());
@@ -327,13 +331,13 @@ private slots:
     void exitClosesTheViewer() {
         Harness h;
         h.window->findChild<ledger::RegisterHelp*>()->setHelpFile(shippedHelpFile());
-        h.window->mnuFeatures->trigger();
+        h.action("mnuFeatures")->trigger();
         QVERIFY(helpWindow());
         h.prompter.expectMsgBox(kApp, QStringLiteral("Exit Ledgerine?"), kYesNoQ, ui::vbNo);
-        h.window->ExitLedgrn->trigger();
+        h.action("ExitLedgrn")->trigger();
         QVERIFY(helpWindow()); // "No": nothing changes
         h.prompter.expectMsgBox(kApp, QStringLiteral("Exit Ledgerine?"), kYesNoQ, ui::vbYes);
-        h.window->ExitLedgrn->trigger();
+        h.action("ExitLedgrn")->trigger();
         VERIFY_DIALOGUE(h);
         QVERIFY(!helpWindow());
     }

@@ -35,8 +35,8 @@ QString statuses(Harness& h) {
 QStringList dates(Harness& h) {
     QStringList out;
     for (int i = 0; i < h.lineCount(); ++i)
-        out << h.window->lstChqList->field(i, 2) + QLatin1Char(' ') +
-                   h.window->lstChqList->field(i, 4).trimmed();
+        out << h.list("lstChqList")->field(i, 2) + QLatin1Char(' ') +
+                   h.list("lstChqList")->field(i, 4).trimmed();
     return out;
 }
 
@@ -102,7 +102,7 @@ void AutoDupWindowTest::offerAfterOpening() {
             offer.Command3D1[static_cast<std::size_t>(choice - 1)]->click();
         return 0;
     });
-    h.window->mnuFileSelect->trigger();
+    h.action("mnuFileSelect")->trigger();
     VERIFY_DIALOGUE(h);
     QCOMPARE(h.prompter.beepCount(), 1);
     QCOMPARE(texts,
@@ -113,14 +113,14 @@ void AutoDupWindowTest::offerAfterOpening() {
     QCOMPARE(statuses(h), after);
     QCOMPARE(h.book()->lastAutoDupDay, 1);
     QVERIFY(h.book()->changed);
-    QCOMPARE(h.window->SSFrame2->isVisibleTo(h.window.get()), frame);
+    QCOMPARE(h.frame("SSFrame2")->isVisibleTo(h.window.get()), frame);
     if (frame) {
-        QCOMPARE(h.window->lstDupList->ListCount(), 3);
-        QCOMPARE(h.window->lstDupList->List(0),
+        QCOMPARE(h.list("lstDupList")->ListCount(), 3);
+        QCOMPARE(h.list("lstDupList")->List(0),
                  QStringLiteral("T\t1\t1\t00000\tRent                     \t\t700.00\tRENT"));
     }
     if (choice == ledger::frmAutoDup::All)
-        QCOMPARE(h.window->lblBalance->text(), QStringLiteral("$2,470.25"));
+        QCOMPARE(h.label("lblBalance")->text(), QStringLiteral("$2,470.25"));
 }
 
 void AutoDupWindowTest::yearBoundaryThroughTheFile() {
@@ -133,8 +133,8 @@ void AutoDupWindowTest::yearBoundaryThroughTheFile() {
         static_cast<ledger::frmAutoDup&>(d).Command3D1[0]->click();
         return 0;
     });
-    h.window->mnuFileSelect->trigger();
-    h.window->mnuFileSave->trigger();
+    h.action("mnuFileSelect")->trigger();
+    h.action("mnuFileSave")->trigger();
     VERIFY_DIALOGUE(h);
     QByteArray file = h.readFile("a.lgn");
     QCOMPARE(file.size(), 50 * (4 + 2 + 4));
@@ -151,11 +151,11 @@ void AutoDupWindowTest::yearBoundaryThroughTheFile() {
         static_cast<ledger::frmAutoDup&>(d).Command3D1[0]->click();
         return 0;
     });
-    h.window->mnuFileSelect->trigger();
+    h.action("mnuFileSelect")->trigger();
     VERIFY_DIALOGUE(h);
     QCOMPARE(dates(h).mid(3), (QStringList{"12/30/26 Thirtieth", "12/31/26 Last day"}));
     QCOMPARE(statuses(h), QStringLiteral("AA"));
-    h.window->mnuFileSave->trigger();
+    h.action("mnuFileSave")->trigger();
     VERIFY_DIALOGUE(h);
     file = h.readFile("a.lgn");
     QCOMPARE(trailerDay(file), 1);
@@ -169,7 +169,7 @@ void AutoDupWindowTest::yearBoundaryThroughTheFile() {
         static_cast<ledger::frmAutoDup&>(d).Command3D1[0]->click();
         return 0;
     });
-    h.window->mnuFileSelect->trigger();
+    h.action("mnuFileSelect")->trigger();
     VERIFY_DIALOGUE(h);
     QCOMPARE(dates(h).mid(5), (QStringList{"01/30/27 Thirtieth"}));
     QCOMPARE(statuses(h), QStringLiteral("PA"));
@@ -200,23 +200,23 @@ void AutoDupWindowTest::process() {
     b.lastAutoDupDay = today; // checked today already; the item's day is still to come
     b.autoDupItems = {standing(day, "Standing", "STD", -25, 'A')};
     openAt(h, b, year, month, today);
-    h.window->mnuFileSelect->trigger();
-    h.window->mnuViewProcess->trigger();
-    QVERIFY(h.window->SSFrame2->isVisibleTo(h.window.get()));
-    h.window->lstDupList->selectOnly(0);
+    h.action("mnuFileSelect")->trigger();
+    h.action("mnuViewProcess")->trigger();
+    QVERIFY(h.frame("SSFrame2")->isVisibleTo(h.window.get()));
+    h.list("lstDupList")->selectOnly(0);
     if (assumed)
         h.prompter.expectMsgBox(kApp, "Invalid Date - Current date assumed", kOkExcl, ui::vbOK);
-    h.window->cmdAutoDupProcess->click();
+    h.button("cmdAutoDupProcess")->click();
     h.prompter.expectMsgBox(kApp, "Selected item has already been processed for this time period!", kOkExcl,
                             ui::vbOK);
-    h.window->mnuProcessAuto->trigger();
+    h.action("mnuProcessAuto")->trigger();
     VERIFY_DIALOGUE(h);
     QCOMPARE(h.lineCount(), 4);
-    QCOMPARE(h.window->lblTransNumber->text(), QStringLiteral("4 "));
+    QCOMPARE(h.label("lblTransNumber")->text(), QStringLiteral("4 "));
     QCOMPARE(dates(h).last(), entered + QStringLiteral(" Standing"));
     QCOMPARE(h.line(3).left(1), QStringLiteral(" "));
     QCOMPARE(statuses(h), QStringLiteral("P"));
-    QCOMPARE(h.window->lstDupList->List(0).left(1), QStringLiteral("P"));
+    QCOMPARE(h.list("lstDupList")->List(0).left(1), QStringLiteral("P"));
     QVERIFY(h.book()->changed);
 }
 
@@ -243,10 +243,10 @@ void AutoDupWindowTest::frameRefusals() {
     b.autoDupItems[1].status = 'P';
     b.autoDupItems[2].status = 'P';
     openAt(h, b, 2026, 12, 7);
-    h.window->mnuFileSelect->trigger();
-    h.window->mnuViewProcess->trigger();
+    h.action("mnuFileSelect")->trigger();
+    h.action("mnuViewProcess")->trigger();
     for (int line : selected)
-        h.window->lstDupList->setSelected(line, true);
+        h.list("lstDupList")->setSelected(line, true);
     h.prompter.expectMsgBox(kApp, message, kOkExcl, ui::vbOK);
     if (auto* a = h.window->findChild<QAction*>(invoker))
         a->trigger();
@@ -265,37 +265,37 @@ void AutoDupWindowTest::editRemoveAndClose() {
     for (ledger::Item& i : b.autoDupItems)
         i.status = 'P';
     openAt(h, b, 2026, 12, 7);
-    h.window->mnuFileSelect->trigger();
-    h.window->mnuViewProcess->trigger();
-    h.window->lstDupList->selectOnly(1);
+    h.action("mnuFileSelect")->trigger();
+    h.action("mnuViewProcess")->trigger();
+    h.list("lstDupList")->selectOnly(1);
     QString caption, day;
     h.prompter.expectModal("frmChqUP", [&](QDialog& d) {
         auto& w = static_cast<ledger::frmChqUP&>(d);
         caption = w.windowTitle();
-        day = w.txtDate->text();
-        w.txtDate->setText(QStringLiteral("27"));
-        w.cmdUpdateSave->click();
+        day = control<QLineEdit>(&w, "txtDate")->text();
+        control<QLineEdit>(&w, "txtDate")->setText(QStringLiteral("27"));
+        control<ui::SSCommand>(&w, "cmdUpdateSave")->click();
         return 0;
     });
-    h.window->cmdAutoDupEdit->click();
+    h.button("cmdAutoDupEdit")->click();
     VERIFY_DIALOGUE(h);
     QCOMPARE(caption, QStringLiteral("Ledgerine 95 - Edit Auto Duplicate"));
     QCOMPARE(day, QStringLiteral("28"));
-    QCOMPARE(h.window->lstDupList->List(1),
+    QCOMPARE(h.list("lstDupList")->List(1),
              QStringLiteral("P\t2\t27\t00000\tInsurance                \t\t80.00\tINS "));
     QCOMPARE(h.book()->autoDupItems[1].date, 27.0); // processed this month: it stays processed
     QCOMPARE(h.lineCount(), 3);
 
-    h.window->lstDupList->selectOnly(0);
-    h.window->mnuRemoveAuto->trigger();
-    QCOMPARE(h.window->lstDupList->ListCount(), 2);
-    QCOMPARE(h.window->lstDupList->field(0, 4).trimmed(), QStringLiteral("Insurance"));
+    h.list("lstDupList")->selectOnly(0);
+    h.action("mnuRemoveAuto")->trigger();
+    QCOMPARE(h.list("lstDupList")->ListCount(), 2);
+    QCOMPARE(h.list("lstDupList")->field(0, 4).trimmed(), QStringLiteral("Insurance"));
     QCOMPARE(h.book()->autoDupItems.size(), std::size_t(2));
     QVERIFY(h.book()->changed);
 
     h.window->setWindowTitle(QStringLiteral("something else"));
-    h.window->mnuCloseAuto->trigger();
-    QVERIFY(!h.window->SSFrame2->isVisibleTo(h.window.get()));
+    h.action("mnuCloseAuto")->trigger();
+    QVERIFY(!h.frame("SSFrame2")->isVisibleTo(h.window.get()));
     QCOMPARE(h.window->windowTitle(), QStringLiteral("Ledgerine 95 <Household>"));
     VERIFY_DIALOGUE(h);
 }
@@ -327,7 +327,7 @@ void AutoDupWindowTest::dayOfTheCheck() {
     if (standing)
         b.autoDupItems = {::standing(20, "Gym", "GYM", -30, 'P')};
     openAt(h, b, 2026, 12, today);
-    h.window->mnuFileSelect->trigger();
+    h.action("mnuFileSelect")->trigger();
     VERIFY_DIALOGUE(h);
     QCOMPARE(h.book()->lastAutoDupDay, dayAfter);
     QCOMPARE(h.book()->changed, changed);
@@ -337,7 +337,7 @@ void AutoDupWindowTest::dayOfTheCheck() {
         .expectMsgBox("Close File", "Close without saving?", kYesNoQ, ui::vbYes);
     if (changed)
         h.prompter.expectMsgBox("Close File", "Changes Made to Ledgerine, Abandon Them?", kYesNoQ, ui::vbYes);
-    h.window->mnuFileClose->trigger();
+    h.action("mnuFileClose")->trigger();
     VERIFY_DIALOGUE(h);
     QVERIFY(!h.book());
 }
@@ -350,11 +350,11 @@ void AutoDupWindowTest::processBeyondTheRegisterRange() {
                          Currency::fromTicks(std::numeric_limits<std::int64_t>::max() - 30000000), "WIN"));
     b.autoDupItems = {standing(20, "Gym", "GYM", -500, 'A')}; // fits once, not twice
     openAt(h, b, 2026, 12, 7);
-    h.window->mnuFileSelect->trigger();
-    h.window->mnuViewProcess->trigger();
-    h.window->lstDupList->selectOnly(0);
+    h.action("mnuFileSelect")->trigger();
+    h.action("mnuViewProcess")->trigger();
+    h.list("lstDupList")->selectOnly(0);
     h.prompter.expectMsgBox(kApp, "Amount too large for the register's balance!", kOkExcl, ui::vbOK);
-    h.window->cmdAutoDupProcess->click();
+    h.button("cmdAutoDupProcess")->click();
     VERIFY_DIALOGUE(h);
     QCOMPARE(h.lineCount(), 4);
     QCOMPARE(statuses(h), QStringLiteral("A"));
@@ -369,15 +369,15 @@ void AutoDupWindowTest::singleThenProcessLastMonths() {
         static_cast<ledger::frmAutoDup&>(d).Command3D1[1]->click();
         return 0;
     });
-    h.window->mnuFileSelect->trigger();
+    h.action("mnuFileSelect")->trigger();
     for (int line : {0, 1, 2}) {
-        h.window->lstDupList->selectOnly(line);
-        h.window->cmdAutoDupProcess->click();
+        h.list("lstDupList")->selectOnly(line);
+        h.button("cmdAutoDupProcess")->click();
     }
     VERIFY_DIALOGUE(h);
     QCOMPARE(dates(h).mid(3), (QStringList{"11/05/26 Salary", "11/28/26 Insurance", "12/01/26 Rent"}));
     QCOMPARE(statuses(h), QStringLiteral("PAA"));
-    QCOMPARE(h.window->lstDupList->List(1).left(1), QStringLiteral("A"));
+    QCOMPARE(h.list("lstDupList")->List(1).left(1), QStringLiteral("A"));
 }
 
 int runAutoDupWindowTest(int argc, char** argv) {

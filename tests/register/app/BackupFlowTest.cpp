@@ -24,7 +24,7 @@ void openBook(Harness& h, const QString& question = QString(), int answer = 0) {
     h.prompter.expectOpenFile(chosen(h.path("a.lgn")));
     if (!question.isEmpty())
         h.prompter.expectMsgBox("Open File", question, kYesNoQ, answer);
-    h.window->mnuFileSelect->trigger();
+    h.action("mnuFileSelect")->trigger();
 }
 
 void retitle(Harness& h, const std::string& title) {
@@ -70,9 +70,9 @@ void BackupFlowTest::saveKeepsBackupsAndRestorePutsOneBack() {
     h.window->findChild<QAction*>("mnuRestoreBackup")->trigger();
 
     retitle(h, "Second");
-    h.window->mnuFileSave->trigger();
+    h.action("mnuFileSave")->trigger();
     retitle(h, "Third");
-    h.window->mnuFileSave->trigger();
+    h.action("mnuFileSave")->trigger();
     VERIFY_DIALOGUE(h);
     QCOMPARE(ledger::listBackups(h.path("a.lgn").toStdString()).size(), std::size_t(2));
     QVERIFY(!h.exists("a.lgn.lock")); // the lock is hidden beside the book
@@ -132,7 +132,7 @@ void BackupFlowTest::failedBackup() {
                             "The previous version of " + h.path("a.lgn") +
                                 " could not be kept as a backup (Path not found).\nSave anyway?",
                             ui::vbYesNo + ui::vbExclamation, answer);
-    h.window->Command3D3->click();
+    h.button("Command3D3")->click();
     VERIFY_DIALOGUE(h);
     QCOMPARE(h.readFile("a.lgn") == kMarker, !written);
     QCOMPARE(h.book()->changed, !written);
@@ -179,7 +179,7 @@ void BackupFlowTest::lockWhenOpening() {
     }
     h.prompter.expectMsgBox("Close File", "Check Book File Currently Open. Save It?", kYesNoQ, ui::vbNo)
         .expectMsgBox("Close File", "Close without saving?", kYesNoQ, ui::vbYes);
-    h.window->mnuFileClose->trigger();
+    h.action("mnuFileClose")->trigger();
     VERIFY_DIALOGUE(h);
     QVERIFY(!h.exists(".a.lgn.lock"));
 }
@@ -196,7 +196,7 @@ void BackupFlowTest::readOnlyBookRefusesSaveButNotSaveAs() {
                             h.path("a.lgn") +
                                 " was opened read-only.\nUse Save As to keep your changes under another name.",
                             kOkExcl, ui::vbOK);
-    h.window->mnuFileSave->trigger();
+    h.action("mnuFileSave")->trigger();
     // Save As onto the held book is refused too; to another name it is written and locked.
     h.prompter.expectSaveFile(chosen(h.path("a.lgn")))
         .expectMsgBox("Save File",
@@ -204,8 +204,8 @@ void BackupFlowTest::readOnlyBookRefusesSaveButNotSaveAs() {
                           " was opened read-only.\nUse Save As to keep your changes under another name.",
                       kOkExcl, ui::vbOK)
         .expectSaveFile(chosen(h.path("b.lgn")));
-    h.window->mnuSaveAs->trigger();
-    h.window->mnuSaveAs->trigger();
+    h.action("mnuSaveAs")->trigger();
+    h.action("mnuSaveAs")->trigger();
     VERIFY_DIALOGUE(h);
     QCOMPARE(h.readFile("a.lgn"), original);
     QCOMPARE(h.readFile(".a.lgn.lock"), lock.toUtf8());

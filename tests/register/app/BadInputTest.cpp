@@ -86,12 +86,12 @@ void BadInputTest::damagedSettingsStartWithBuiltIns() {
     const ledger::Settings builtIn = ledger::builtInSettings();
     QCOMPARE(h.window->height(), ledger::pixelsFromTwips(builtIn.formHeight));
     QCOMPARE(h.window->width(), ledger::pixelsFromTwips(builtIn.formWidth));
-    QCOMPARE(h.window->lstChqList->fontName(), QStringLiteral("Courier New"));
-    QCOMPARE(h.window->lstChqList->fontSize(), 9.75);
-    QCOMPARE(h.window->lstChqList->foreColor(), ledger::colorFromRgbNumber(builtIn.textColor));
-    QCOMPARE(h.window->lstChqList->backColor(), ledger::colorFromRgbNumber(builtIn.backColor));
-    QVERIFY(!h.window->mnuSepX->isVisible());
-    QCOMPARE(h.window->mnuShowMsg->text(), QStringLiteral("Hide &Messages"));
+    QCOMPARE(h.list("lstChqList")->fontName(), QStringLiteral("Courier New"));
+    QCOMPARE(h.list("lstChqList")->fontSize(), 9.75);
+    QCOMPARE(h.list("lstChqList")->foreColor(), ledger::colorFromRgbNumber(builtIn.textColor));
+    QCOMPARE(h.list("lstChqList")->backColor(), ledger::colorFromRgbNumber(builtIn.backColor));
+    QVERIFY(!h.action("mnuSepX")->isVisible());
+    QCOMPARE(h.action("mnuShowMsg")->text(), QStringLiteral("Hide &Messages"));
     VERIFY_DIALOGUE(h);
 }
 
@@ -102,17 +102,17 @@ void BadInputTest::bookWithoutItems() {
     const QByteArray bytes = writeBook(h.path("e.lgn"), empty);
     QCOMPARE(bytes.size(), 200); // the four records every book has
     h.prompter.expectOpenFile(chosen(h.path("e.lgn")));
-    h.window->mnuFileSelect->trigger();
+    h.action("mnuFileSelect")->trigger();
     QVERIFY(h.book());
     QCOMPARE(h.lineCount(), 0);
-    QCOMPARE(h.window->lblBalance->text(), QStringLiteral("$0.00"));
-    QCOMPARE(h.window->lblTransNumber->text(), QStringLiteral("0 "));
+    QCOMPARE(h.label("lblBalance")->text(), QStringLiteral("$0.00"));
+    QCOMPARE(h.label("lblTransNumber")->text(), QStringLiteral("0 "));
     QCOMPARE(h.window->windowTitle(), QStringLiteral("Ledgerine 95 <Empty Book>"));
 
     // Nothing to write: the file stays as it was.
     h.session().markChanged();
     h.prompter.expectMsgBox("Save File", h.path("e.lgn") + " Contains no records!", kOkExcl, ui::vbOK);
-    h.window->mnuFileSave->trigger();
+    h.action("mnuFileSave")->trigger();
     VERIFY_DIALOGUE(h);
     QCOMPARE(h.readFile("e.lgn"), bytes);
     QVERIFY(h.book()->changed);
@@ -121,15 +121,15 @@ void BadInputTest::bookWithoutItems() {
 void BadInputTest::recentEntryOfAFileThatIsGone() {
     const QByteArray ini = "[Ledgrn]\n 0=/nowhere/gone.lgn\n";
     Harness h(ini);
-    QVERIFY(h.window->mnuSelectFile[0]->isVisible());
-    QCOMPARE(h.window->mnuSelectFile[0]->text(), QStringLiteral("/nowhere/gone.lgn"));
+    QVERIFY(h.action("mnuSelectFile(0)")->isVisible());
+    QCOMPARE(h.action("mnuSelectFile(0)")->text(), QStringLiteral("/nowhere/gone.lgn"));
     h.prompter.expectMsgBox("Disk Error", "That path doesn't exist.", kAri, ui::vbRetry)
         .expectMsgBox("Disk Error", "That path doesn't exist.", kAri, ui::vbAbort);
-    h.window->mnuSelectFile[0]->trigger();
+    h.action("mnuSelectFile(0)")->trigger();
     VERIFY_DIALOGUE(h);
     QVERIFY(!h.book());
     QCOMPARE(h.window->windowTitle(), kApp);
-    QVERIFY(h.window->Panel3D1->isVisible());
+    QVERIFY(h.panel("Panel3D1")->isVisible());
     QCOMPARE(h.readFile("ledgrn95.ini"), ini); // the list is written at exit only
 }
 
@@ -138,10 +138,10 @@ void BadInputTest::openAFolderNamedLikeABook() {
     QVERIFY(QDir(h.dir.path()).mkdir(QStringLiteral("folder.lgn")));
     h.prompter.expectOpenFile(chosen(h.path("folder.lgn")))
         .expectMsgBox("Disk Error", "Can't open your file for that type of access.", kAri, ui::vbIgnore);
-    h.window->mnuFileSelect->trigger();
+    h.action("mnuFileSelect")->trigger();
     VERIFY_DIALOGUE(h);
     QVERIFY(!h.book());
-    QVERIFY(!h.window->mnuSelectFile[0]->isVisible());
+    QVERIFY(!h.action("mnuSelectFile(0)")->isVisible());
 }
 
 void BadInputTest::saveIntoAFolderThatRefusesWrites() {
@@ -151,14 +151,14 @@ void BadInputTest::saveIntoAFolderThatRefusesWrites() {
         QSKIP("no folder here refuses writes");
     const QByteArray bytes = writeBook(h.path("a.lgn"), sampleBook());
     h.prompter.expectOpenFile(chosen(h.path("a.lgn")));
-    h.window->mnuFileSelect->trigger();
+    h.action("mnuFileSelect")->trigger();
     QVERIFY(h.book());
     h.session().markChanged();
 
     const QString target = folder + QStringLiteral("/copy.lgn");
     h.prompter.expectSaveFile(chosen(target))
         .expectMsgBox("Disk Error", "Can't open your file for that type of access.", kAri, ui::vbAbort);
-    h.window->mnuSaveAs->trigger();
+    h.action("mnuSaveAs")->trigger();
     VERIFY_DIALOGUE(h);
     QCOMPARE(QString::fromStdString(h.book()->path), h.path("a.lgn"));
     QVERIFY(h.book()->changed);
@@ -180,10 +180,10 @@ void BadInputTest::pathsOutsideAscii() {
         Harness h;
         writeBook(path, sampleBook("Caf\xC3\xA9 Account"));
         h.prompter.expectOpenFile(chosen(path));
-        h.window->mnuFileSelect->trigger();
+        h.action("mnuFileSelect")->trigger();
         QVERIFY(h.book());
         QCOMPARE(h.window->windowTitle(), QStringLiteral("Ledgerine 95 <Caf\u00E9 Account>"));
-        QCOMPARE(h.window->mnuSelectFile[0]->text(), path);
+        QCOMPARE(h.action("mnuSelectFile(0)")->text(), path);
 
         // A book whose name the settings file cannot hold opens and saves, but stays off the list.
         const QString cyrillic = books.filePath(QStringLiteral("\u043A\u043D\u0438\u0433\u0430.lgn"));
@@ -191,10 +191,10 @@ void BadInputTest::pathsOutsideAscii() {
         h.prompter.expectMsgBox("Open File", "Check Book File Currently Open. Save It?", kYesNoQ, ui::vbNo)
             .expectMsgBox("Open File", "Close without saving?", kYesNoQ, ui::vbYes)
             .expectOpenFile(chosen(cyrillic));
-        h.window->mnuFileSelect->trigger();
+        h.action("mnuFileSelect")->trigger();
         QCOMPARE(QString::fromStdString(h.book()->path), cyrillic);
-        QCOMPARE(h.window->mnuSelectFile[0]->text(), path);
-        QVERIFY(!h.window->mnuSelectFile[1]->isVisible());
+        QCOMPARE(h.action("mnuSelectFile(0)")->text(), path);
+        QVERIFY(!h.action("mnuSelectFile(1)")->isVisible());
 
         h.session().markChanged();
         h.prompter.expectMsgBox(kApp, "Exit Ledgerine?", kYesNoQ, ui::vbYes)
@@ -210,8 +210,8 @@ void BadInputTest::pathsOutsideAscii() {
     }
     // The next start finds the same file through the list.
     Harness next(ini);
-    QCOMPARE(next.window->mnuSelectFile[0]->text(), path);
-    next.window->mnuSelectFile[0]->trigger();
+    QCOMPARE(next.action("mnuSelectFile(0)")->text(), path);
+    next.action("mnuSelectFile(0)")->trigger();
     VERIFY_DIALOGUE(next);
     QVERIFY(next.book());
     QCOMPARE(QString::fromStdString(next.book()->title), QStringLiteral("Caf\u00E9 Account"));

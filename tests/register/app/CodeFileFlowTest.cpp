@@ -54,7 +54,7 @@ Harness::StartScript withCodes(const QByteArray& csv = kCodes) {
 void openSample(Harness& h) {
     writeBook(h.path("a.lgn"), sampleBook());
     h.prompter.expectOpenFile(chosen(h.path("a.lgn")));
-    h.window->mnuFileSelect->trigger();
+    h.action("mnuFileSelect")->trigger();
     QVERIFY(h.book());
 }
 
@@ -167,7 +167,7 @@ void CodeFileFlowTest::startUp() {
 
     const ledger::CodeFileSession& codes = h.window->codeFiles();
     QCOMPARE(codes.loaded(), !loadedName.isEmpty());
-    QCOMPARE(h.window->mnuDefault->isEnabled(), codes.loaded());
+    QCOMPARE(h.action("mnuDefault")->isEnabled(), codes.loaded());
     QVERIFY(!codes.codesChanged());
     QStringList loadedBudgets;
     for (const ledger::CodeRecord& r : codes.table().records()) {
@@ -198,7 +198,7 @@ void CodeFileFlowTest::shippedCodesLoadAndSaveUnchanged() {
 
     // Written back, the file is the same to the byte.
     h.prompter.expectMsgBox(kApp, saveQuestion(h.path("lgncodes.csv")), kYesNoQ, ui::vbYes);
-    h.window->mnuSaveTransCodes->trigger();
+    h.action("mnuSaveTransCodes")->trigger();
     VERIFY_DIALOGUE(h);
     QCOMPARE(h.readFile("lgncodes.csv"), shipped);
 }
@@ -233,7 +233,7 @@ void CodeFileFlowTest::openedBookLoadsItsCodeFile() {
         h.prompter.expectMsgBox("Ledgerine Error",
                                 "Transaction Codes File " + linked + " Not Found! Continue?", kYesNoExcl,
                                 answer);
-    h.window->mnuFileSelect->trigger();
+    h.action("mnuFileSelect")->trigger();
     VERIFY_DIALOGUE(h);
     QCOMPARE(h.prompter.beepCount(), answer ? 1 : 0);
     // The book opens either way; only its codes differ.
@@ -242,7 +242,7 @@ void CodeFileFlowTest::openedBookLoadsItsCodeFile() {
     QCOMPARE(codes.loaded(), loaded);
     QCOMPARE(codes.table().count(), loaded ? std::size_t(1) : std::size_t(0));
     QCOMPARE(h.session().codeFile(), loaded ? linked : QString());
-    QCOMPARE(h.window->mnuDefault->isEnabled(), loaded);
+    QCOMPARE(h.action("mnuDefault")->isEnabled(), loaded);
     QCOMPARE(h.readFile("lgncodes.csv"), saveChanges == ui::vbYes ? kCodes : kLooseCodes);
 }
 
@@ -262,7 +262,7 @@ void CodeFileFlowTest::saveAsksToRetainTheRelationship() {
                             h.path("a.lgn") + " is using the Budget/Code file " + codes +
                                 "\nDo You wish to retain this relationship?",
                             kYesNoQ, retain);
-    h.window->Command3D3->click();
+    h.button("Command3D3")->click();
     VERIFY_DIALOGUE(h);
 
     // Three items, then the four closing records; the link record is the second to last.
@@ -324,7 +324,7 @@ void CodeFileFlowTest::commandsWithoutCodeFile() {
     QFETCH(QString, command);
     QFETCH(QString, message);
     Harness h;
-    QVERIFY(!h.window->mnuDefault->isEnabled());
+    QVERIFY(!h.action("mnuDefault")->isEnabled());
     h.prompter.expectMsgBox(kApp, message, kCritical, ui::vbOK);
     h.window->findChild<QAction*>(command)->trigger(); // a disabled action ignores trigger()
     if (command == QLatin1String("mnuDefault"))
@@ -346,7 +346,7 @@ void CodeFileFlowTest::saveFileCommand() {
     Harness h(QByteArray(), withCodes(kLooseCodes));
     h.window->codeFiles().markCodesChanged();
     h.prompter.expectMsgBox(kApp, saveQuestion(h.path("lgncodes.csv")), kYesNoQ, answer);
-    h.window->mnuSaveTransCodes->trigger();
+    h.action("mnuSaveTransCodes")->trigger();
     VERIFY_DIALOGUE(h);
     QCOMPARE(h.readFile("lgncodes.csv"), expected);
     QCOMPARE(h.window->codeFiles().codesChanged(), answer != ui::vbYes);
@@ -359,7 +359,7 @@ void CodeFileFlowTest::saveAsCommand() {
 
     // Cancelled: nothing written, nothing changes.
     h.prompter.expectSaveFile(std::nullopt);
-    h.window->mnuSaveCodeFile->trigger();
+    h.action("mnuSaveCodeFile")->trigger();
     VERIFY_DIALOGUE(h);
     QVERIFY(!h.exists("copy.csv"));
     QVERIFY(codes.codesChanged());
@@ -377,7 +377,7 @@ void CodeFileFlowTest::saveAsCommand() {
     h.prompter.expectSaveFile(chosen(h.path("copy.csv")))
         .expectMsgBox(kApp, "Error writing transaction codes file \n" + h.path("copy.csv"), kCritical,
                       ui::vbOK);
-    h.window->mnuSaveCodeFile->trigger();
+    h.action("mnuSaveCodeFile")->trigger();
     VERIFY_DIALOGUE(h);
     QVERIFY(!h.exists("copy.csv"));
     QCOMPARE(codes.activePath(), h.path("lgncodes.csv"));
@@ -386,7 +386,7 @@ void CodeFileFlowTest::saveAsCommand() {
 
     codes.setSaveFault({});
     h.prompter.expectSaveFile(chosen(h.path("copy.csv")));
-    h.window->mnuSaveCodeFile->trigger();
+    h.action("mnuSaveCodeFile")->trigger();
     VERIFY_DIALOGUE(h);
     QCOMPARE(h.readFile("copy.csv"), kCodes);
     QCOMPARE(h.readFile("lgncodes.csv"), kLooseCodes);
@@ -406,7 +406,7 @@ void CodeFileFlowTest::openFileCommand() {
     // Changed codes are offered for saving before the dialog; a cancelled dialog keeps everything.
     h.prompter.expectMsgBox(kApp, saveQuestion(h.path("lgncodes.csv")), kYesNoQ, ui::vbNo)
         .expectOpenFile(std::nullopt);
-    h.window->mnuOpenCodes->trigger();
+    h.action("mnuOpenCodes")->trigger();
     VERIFY_DIALOGUE(h);
     QCOMPARE(h.prompter.transcript().back().fileOptions.title, QStringLiteral("Open Budget/Code File"));
     QCOMPARE(codes.activePath(), h.path("lgncodes.csv"));
@@ -415,7 +415,7 @@ void CodeFileFlowTest::openFileCommand() {
 
     h.prompter.expectMsgBox(kApp, saveQuestion(h.path("lgncodes.csv")), kYesNoQ, ui::vbYes)
         .expectOpenFile(chosen(h.path("other.csv")));
-    h.window->mnuOpenCodes->trigger();
+    h.action("mnuOpenCodes")->trigger();
     VERIFY_DIALOGUE(h);
     QCOMPARE(h.readFile("lgncodes.csv"), kCodes); // saved on Yes
     QCOMPARE(codes.activePath(), h.path("other.csv"));
@@ -432,12 +432,12 @@ void CodeFileFlowTest::openFileCommand() {
             "Invalid or missing Check Code Type encountered.\nLonger than 4 characters.\nLoading of " +
                 h.path("bad.csv") + " aborted!",
             kCritical, ui::vbOK);
-    h.window->mnuOpenCodes->trigger();
+    h.action("mnuOpenCodes")->trigger();
     VERIFY_DIALOGUE(h);
     QVERIFY(!codes.loaded());
     QCOMPARE(codes.table().count(), std::size_t(0));
     QCOMPARE(h.session().codeFile(), QString());
-    QVERIFY(!h.window->mnuDefault->isEnabled());
+    QVERIFY(!h.action("mnuDefault")->isEnabled());
 }
 
 void CodeFileFlowTest::setDefaultCommand_data() {
@@ -454,7 +454,7 @@ void CodeFileFlowTest::setDefaultCommand() {
     Harness h(QByteArray(), withCodes());
     h.writeFile("other.csv", kExtraLine);
     h.prompter.expectOpenFile(chosen(h.path("other.csv")));
-    h.window->mnuOpenCodes->trigger();
+    h.action("mnuOpenCodes")->trigger();
     if (iniIsFolder)
         QVERIFY(QDir(h.dir.path()).mkdir("ledgrn95.ini"));
 
@@ -464,8 +464,8 @@ void CodeFileFlowTest::setDefaultCommand() {
     if (iniIsFolder)
         h.prompter.expectMsgBox(kApp, "Unable to write Budget/Code file name to INI file!", kCritical,
                                 ui::vbOK);
-    QVERIFY(h.window->mnuDefault->isEnabled());
-    h.window->mnuDefault->trigger();
+    QVERIFY(h.action("mnuDefault")->isEnabled());
+    h.action("mnuDefault")->trigger();
     VERIFY_DIALOGUE(h);
 
     const bool written = answer == ui::vbYes && !iniIsFolder;

@@ -33,7 +33,7 @@ Harness::StartScript withCodes() {
 void openSample(Harness& h) {
     writeBook(h.path("a.lgn"), sampleBook());
     h.prompter.expectOpenFile(chosen(h.path("a.lgn")));
-    h.window->mnuFileSelect->trigger();
+    h.action("mnuFileSelect")->trigger();
     QVERIFY(h.book());
 }
 
@@ -162,7 +162,7 @@ void CodeWindowsTest::maintenance() {
     });
     for (const QString& text : boxes)
         h.prompter.expectMsgBox(kApp, text, kCritical, ui::vbOK);
-    h.window->mnuEditCodes->trigger();
+    h.action("mnuEditCodes")->trigger();
     VERIFY_DIALOGUE(h);
     QCOMPARE(h.prompter.transcript().front().title, QStringLiteral("Edit Budget/Code File <lgncodes.csv>"));
     QCOMPARE(codesOf(h), codes.isEmpty() ? kStart : codes);
@@ -189,7 +189,7 @@ void CodeWindowsTest::createFileAndExitSaves() {
     });
     h.prompter.expectMsgBox(kApp, "Changes made to the Budget/Code file new.csv\nSave Changes?",
                             ui::vbYesNo + ui::vbQuestion, ui::vbYes);
-    h.window->mnuCreateCodeFile->trigger();
+    h.action("mnuCreateCodeFile")->trigger();
     VERIFY_DIALOGUE(h);
     QCOMPARE(lines, QStringList{QString(36, ' ') + "0.00"});
     QCOMPARE(h.readFile("new.csv"), QByteArray("\"Gift                     \",\"GIFT\",\"     5.00\"\r\n"));
@@ -313,20 +313,20 @@ void CodeWindowsTest::budgetPeriodRoundTrip() {
         run(d, {"type txtStart 11/01/26", "type txtEnd 11/30/26", "leave txtStart", "click Command3D1"});
         return 0;
     });
-    h.window->mnuBudgetPeriod->trigger();
+    h.action("mnuBudgetPeriod")->trigger();
     QVERIFY(h.book()->changed);
     h.prompter.expectMsgBox(kApp,
                             h.path("a.lgn") + " is using the Budget/Code file " + h.path("lgncodes.csv") +
                                 "\nDo You wish to retain this relationship?",
                             kYesNoQ, ui::vbYes);
-    h.window->mnuFileSave->trigger();
+    h.action("mnuFileSave")->trigger();
     h.prompter.expectMsgBox("Close File", "Check Book File Currently Open. Save It?", kYesNoQ, ui::vbNo)
         .expectMsgBox("Close File", "Close without saving?", kYesNoQ, ui::vbYes);
-    h.window->mnuFileClose->trigger();
+    h.action("mnuFileClose")->trigger();
     h.prompter.expectOpenFile(chosen(h.path("a.lgn")));
     h.prompter.expectMsgBox("Open Ledgerine", "Show only the current BUDGET PERIOD in main register?",
                             kYesNoQ, ui::vbNo);
-    h.window->mnuFileSelect->trigger();
+    h.action("mnuFileSelect")->trigger();
     // The period comes back and shows again in the window; unchanged, it leaves the book unchanged.
     QString shown;
     h.prompter.expectModal("frmSelectDates", [&shown](QDialog& d) {
@@ -335,7 +335,7 @@ void CodeWindowsTest::budgetPeriodRoundTrip() {
         w.Command3D1->click();
         return 0;
     });
-    h.window->mnuBudgetPeriod->trigger();
+    h.action("mnuBudgetPeriod")->trigger();
     VERIFY_DIALOGUE(h);
     QCOMPARE(h.book()->period.start, runtime::oleFromCivil(2026, 11, 1));
     QCOMPARE(h.book()->period.end, runtime::oleFromCivil(2026, 11, 30));
@@ -387,23 +387,27 @@ void CodeWindowsTest::budgetStatusPanel() {
     h.prompter.expectOpenFile(chosen(h.path("a.lgn")));
     h.prompter.expectMsgBox("Open Ledgerine", "Show only the current BUDGET PERIOD in main register?",
                             kYesNoQ, ui::vbNo);
-    h.window->mnuFileSelect->trigger();
+    h.action("mnuFileSelect")->trigger();
     QStringList seen;
     QList<QColor> colors;
     int shownHeight = 0, hiddenHeight = 0;
     h.prompter.expectModal("frmChqUP", [&](QDialog& d) {
         auto& w = static_cast<ledger::frmChqUP&>(d);
-        w.cmdBudget->click();
+        auto* codeBox = control<QLineEdit>(&w, "txtTransCode");
+        auto* budgetPanel = control<ui::SSPanel>(&w, "Panel3D3");
+        auto* toDatePanel = control<ui::SSPanel>(&w, "Panel3D4");
+        control<ui::SSCommand>(&w, "cmdBudget")->click();
         if (code.startsWith("ESC"))
-            QTest::keyClick(w.txtTransCode, Qt::Key_Escape);
+            QTest::keyClick(codeBox, Qt::Key_Escape);
         else
-            w.txtTransCode->setText(code);
-        seen << w.lblStatusCode->text() << w.Panel3D3->caption() << w.Panel3D4->caption();
-        colors << w.Panel3D3->foreColor() << w.Panel3D4->foreColor();
+            codeBox->setText(code);
+        seen << control<QLabel>(&w, "lblStatusCode")->text() << budgetPanel->caption()
+             << toDatePanel->caption();
+        colors << budgetPanel->foreColor() << toDatePanel->foreColor();
         shownHeight = w.height();
-        w.mnuBudgetStatus->trigger();
+        control<QAction>(&w, "mnuBudgetStatus")->trigger();
         hiddenHeight = w.height();
-        seen << w.Panel3D3->caption() + w.Panel3D4->caption();
+        seen << budgetPanel->caption() + toDatePanel->caption();
         return 0;
     });
     if (code.startsWith("ESC"))
@@ -412,7 +416,7 @@ void CodeWindowsTest::budgetStatusPanel() {
             w.lstTransCodes_Click(w.lstTransCodes->item(code.section(' ', 1).toInt()));
             return 0;
         });
-    h.window->cmdNewItem->click();
+    h.button("cmdNewItem")->click();
     VERIFY_DIALOGUE(h);
     QCOMPARE(seen, (QStringList{label, budgeted, used, QString()}));
     QCOMPARE(colors,

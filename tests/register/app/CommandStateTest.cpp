@@ -19,13 +19,13 @@ namespace {
 
 // Everything a command could change that a person would see, as one text.
 QString snapshot(Harness& h) {
-    QStringList parts{h.window->windowTitle(), h.window->lblTips->caption(),
-                      QString::number(h.window->SSFrame1->isVisible()),
-                      QString::number(h.window->SSFrame2->isVisible()),
+    QStringList parts{h.window->windowTitle(), h.panel("lblTips")->caption(),
+                      QString::number(h.frame("SSFrame1")->isVisible()),
+                      QString::number(h.frame("SSFrame2")->isVisible()),
                       QString::number(h.prompter.transcript().size())};
     for (QAction* a : h.window->findChildren<QAction*>())
         parts << a->text();
-    for (int line : h.window->lstChqList->selectedLines())
+    for (int line : h.list("lstChqList")->selectedLines())
         parts << QString::number(line);
     if (const ledger::ChequeBook* book = h.book())
         parts << QString::number(book->changed) << QString::number(book->items.size());
@@ -88,7 +88,7 @@ void CommandStateTest::everyEnabledMainCommandActsOrAsks() {
     QStringList idle;
     const auto check = [&](const QString& name, const std::function<void()>& run) {
         h.session().update([](ledger::ChequeBook& b) { return b.changed = false; });
-        h.window->lstChqList->clearSelection();
+        h.list("lstChqList")->clearSelection();
         const QString before = snapshot(h);
         run();
         QCoreApplication::processEvents();
@@ -119,17 +119,16 @@ void CommandStateTest::noSharedAccessKeys() {
     Harness h;
     openBook(h, sampleBook());
     if (deleteMode) {
-        h.window->lstChqList->selectOnly(1);
-        h.window->cmdDelete->click();
-        QVERIFY(h.window->SSFrame1->isVisible());
+        h.list("lstChqList")->selectOnly(1);
+        h.button("cmdDelete")->click();
+        QVERIFY(h.frame("SSFrame1")->isVisible());
     }
     const QString shared = sharedKeys(accessKeys(*h.window, h.window->menuBar()));
     QVERIFY2(shared.isEmpty(), qPrintable(shared));
     // The frames' buttons are reached with Tab.
-    for (ui::SSCommand* b :
-         {h.window->picChkmark, h.window->cmdDelCancel, h.window->cmdAutoDupEdit, h.window->cmdAutoDupProcess,
-          h.window->cmdAutoDupRemove, h.window->cmdAutoDupClose})
-        QVERIFY2(b->focusPolicy() & Qt::TabFocus, qPrintable(b->objectName()));
+    for (const char* name : {"picChkmark", "cmdDelCancel", "cmdAutoDupEdit", "cmdAutoDupProcess",
+                             "cmdAutoDupRemove", "cmdAutoDupClose"})
+        QVERIFY2(h.button(name)->focusPolicy() & Qt::TabFocus, name);
 }
 
 void CommandStateTest::entryWindowKeys() {
@@ -139,17 +138,17 @@ void CommandStateTest::entryWindowKeys() {
     w.show();
     w.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&w));
-    w.txtDate->setText(QStringLiteral("12/07/26"));
-    w.txtParticulars->setFocus();
-    const QString shared = sharedKeys(accessKeys(w, w.menuBar));
+    control<QLineEdit>(&w, "txtDate")->setText(QStringLiteral("12/07/26"));
+    control<QLineEdit>(&w, "txtParticulars")->setFocus();
+    const QString shared = sharedKeys(accessKeys(w, control<QMenuBar>(&w, "menuBar")));
     QVERIFY2(shared.isEmpty(), qPrintable(shared));
     // One press of Alt+E opens the Edit menu; the window stays.
-    QTest::keyClick(w.txtParticulars, Qt::Key_E, Qt::AltModifier);
-    QTRY_VERIFY(w.mnuEdit->isVisible());
+    QTest::keyClick(control<QLineEdit>(&w, "txtParticulars"), Qt::Key_E, Qt::AltModifier);
+    QTRY_VERIFY(control<QMenu>(&w, "mnuEdit")->isVisible());
     QVERIFY(w.isVisible());
-    w.mnuEdit->hide();
+    control<QMenu>(&w, "mnuEdit")->hide();
     // Exit keeps a key of its own.
-    QTest::keyClick(w.txtParticulars, Qt::Key_X, Qt::AltModifier);
+    QTest::keyClick(control<QLineEdit>(&w, "txtParticulars"), Qt::Key_X, Qt::AltModifier);
     QTRY_VERIFY(!w.isVisible());
     QVERIFY2(prompter.clean(), qPrintable(prompter.report()));
 }
@@ -159,50 +158,50 @@ void CommandStateTest::deleteModeByKeyboard() {
     openBook(h, sampleBook());
     h.window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
-    h.window->lstChqList->selectOnly(1);
-    h.window->cmdDelete->click();
-    QVERIFY(h.window->SSFrame1->isVisible());
+    h.list("lstChqList")->selectOnly(1);
+    h.button("cmdDelete")->click();
+    QVERIFY(h.frame("SSFrame1")->isVisible());
     // Escape leaves delete mode with nothing deleted.
-    QTest::keyClick(h.window->lstChqList->view(), Qt::Key_Escape);
-    QTRY_VERIFY(!h.window->SSFrame1->isVisible()); // a button's key clicks it after a moment
+    QTest::keyClick(h.list("lstChqList")->view(), Qt::Key_Escape);
+    QTRY_VERIFY(!h.frame("SSFrame1")->isVisible()); // a button's key clicks it after a moment
     QCOMPARE(h.window->windowTitle(), QStringLiteral("Ledgerine 95 <Household>"));
     QCOMPARE(h.book()->items.size(), std::size_t{3});
     // Alt+L finishes it: the picture is clicked.
-    h.window->cmdDelete->click();
+    h.button("cmdDelete")->click();
     h.prompter
         .expectMsgBox(kApp, "Save backup Ledgerine file before deleteing selected item(s)?", kYesNoQ,
                       ui::vbNo)
         .expectMsgBox(kApp, "Deleted items CANNOT be recovered\n         CONTINUE?", kYesNoQ, ui::vbYes);
-    QTest::keyClick(h.window->lstChqList->view(), Qt::Key_L, Qt::AltModifier);
+    QTest::keyClick(h.list("lstChqList")->view(), Qt::Key_L, Qt::AltModifier);
     QTRY_COMPARE(h.book()->items.size(), std::size_t{2});
     VERIFY_DIALOGUE(h);
     // Outside delete mode Alt+L is "C&leared" again.
-    QVERIFY(!h.window->SSFrame1->isVisible());
-    QCOMPARE(h.window->ctlCleared->shortcut(), QKeySequence(Qt::ALT | Qt::Key_L));
+    QVERIFY(!h.frame("SSFrame1")->isVisible());
+    QCOMPARE(h.button("ctlCleared")->shortcut(), QKeySequence(Qt::ALT | Qt::Key_L));
 }
 
 void CommandStateTest::fileMenuKeyAChoosesSaveAs() {
     Harness h;
     openBook(h, sampleBook());
     h.prompter.expectSaveFile(std::nullopt);
-    h.window->FileList->popup(QPoint(0, 0));
-    QTest::keyClick(h.window->FileList, Qt::Key_A);
+    h.control<QMenu>("FileList")->popup(QPoint(0, 0));
+    QTest::keyClick(h.control<QMenu>("FileList"), Qt::Key_A);
     QTRY_VERIFY(!h.prompter.transcript().empty());
     QCOMPARE(h.prompter.transcript().back().fileOptions.title, QStringLiteral("Save As"));
     VERIFY_DIALOGUE(h);
-    h.window->FileList->hide();
+    h.control<QMenu>("FileList")->hide();
 }
 
 void CommandStateTest::deleteModeKeepsSelectedLineInView() {
     Harness h;
     openBook(h, longBook());
-    QTreeView* view = h.window->lstChqList->view();
-    h.window->DownPointer->click();
+    QTreeView* view = h.list("lstChqList")->view();
+    h.button("DownPointer")->click();
     QCoreApplication::processEvents();
     const QModelIndex last = view->model()->index(h.lineCount() - 1, 0);
     QVERIFY(view->viewport()->rect().contains(view->visualRect(last).center()));
-    h.window->cmdDelete->click(); // the delete frame takes room from the list
-    QVERIFY(h.window->SSFrame1->isVisible());
+    h.button("cmdDelete")->click(); // the delete frame takes room from the list
+    QVERIFY(h.frame("SSFrame1")->isVisible());
     QTRY_VERIFY(view->viewport()->rect().contains(view->visualRect(last).center()));
     VERIFY_DIALOGUE(h);
 }

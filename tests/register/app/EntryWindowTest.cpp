@@ -25,17 +25,25 @@ void openSample(Harness& h, const ledger::ChequeBook& book = sampleBook()) {
     h.session().openFromDialog();
 }
 
+// The entry window's boxes and buttons by object name.
+QLineEdit* box(const QWidget& w, const char* name) {
+    return control<QLineEdit>(&w, name);
+}
+ui::SSCommand* cmd(const QWidget& w, const char* name) {
+    return control<ui::SSCommand>(&w, name);
+}
+
 // Fills the fields as a user would type them and leaves each box.
 void fill(frmChqUP& w, const QString& date, const QString& chq, const QString& particulars,
           const QString& code, bool deposit, const QString& amount) {
-    w.txtDate->setText(date);
+    box(w, "txtDate")->setText(date);
     w.txtDate_LostFocus();
-    w.txtChqNo->setText(chq);
+    box(w, "txtChqNo")->setText(chq);
     w.txtChqNo_LostFocus();
-    w.txtParticulars->setText(particulars);
-    w.txtTransCode->setText(code);
-    w.Option1[deposit ? 0 : 1]->setChecked(true);
-    w.txtAmount->setText(amount);
+    box(w, "txtParticulars")->setText(particulars);
+    box(w, "txtTransCode")->setText(code);
+    control<QRadioButton>(&w, deposit ? "Option1(0)" : "Option1(1)")->setChecked(true);
+    box(w, "txtAmount")->setText(amount);
     w.txtAmount_LostFocus();
 }
 
@@ -95,6 +103,12 @@ private slots:
     void focusAfterRefusal();
     void amountBeyondTheRegisterRange();
     void storedItemBecomesTheSelection();
+    void keysAroundTheOptions_data();
+    void keysAroundTheOptions();
+    void calendarDayFillsTheDateBox_data();
+    void calendarDayFillsTheDateBox();
+    void everyControlHasAName_data();
+    void everyControlHasAName();
 };
 
 void EntryWindowTest::startedFrom_data() {
@@ -126,17 +140,17 @@ void EntryWindowTest::startedFrom() {
     QFETCH(QString, amount);
     Harness h;
     openSample(h);
-    h.window->lstChqList->selectOnly(1);
+    h.list("lstChqList")->selectOnly(1);
     QString seen, seenDate, seenChq, seenParticulars, seenAmount;
     bool withdraw = false;
     h.prompter.expectModal("frmChqUP", [&](QDialog& d) {
         auto& w = static_cast<frmChqUP&>(d);
         seen = w.windowTitle();
-        seenDate = w.txtDate->text();
-        seenChq = w.txtChqNo->text();
-        seenParticulars = w.txtParticulars->text();
-        seenAmount = w.txtAmount->text();
-        withdraw = w.Option1[1]->isChecked();
+        seenDate = box(w, "txtDate")->text();
+        seenChq = box(w, "txtChqNo")->text();
+        seenParticulars = box(w, "txtParticulars")->text();
+        seenAmount = box(w, "txtAmount")->text();
+        withdraw = control<QRadioButton>(&w, "Option1(1)")->isChecked();
         return int(QDialog::Rejected);
     });
     start(h, invoker);
@@ -187,7 +201,7 @@ void EntryWindowTest::selectionRefusals() {
     if (open)
         openSample(h);
     for (int line : selected)
-        h.window->lstChqList->setSelected(line, true);
+        h.list("lstChqList")->setSelected(line, true);
     h.prompter.expectMsgBox(title, message, kOkExcl, ui::vbOK);
     start(h, invoker);
     VERIFY_DIALOGUE(h);
@@ -237,10 +251,10 @@ void EntryWindowTest::dateRules() {
     frmChqUP w(static_cast<ledger::EntryMode>(mode), prompter, clipboard);
     if (!message.isEmpty())
         prompter.expectMsgBox(kInputError, message, kOkExcl, ui::vbOK);
-    w.txtDate->setText(typed);
+    box(w, "txtDate")->setText(typed);
     QCOMPARE(w.txtDate_LostFocus(), message.isEmpty());
     QVERIFY2(prompter.clean(), qPrintable(prompter.report()));
-    QCOMPARE(w.txtDate->text(), shown);
+    QCOMPARE(box(w, "txtDate")->text(), shown);
 }
 
 void EntryWindowTest::leavingTheDateBox_data() {
@@ -263,17 +277,17 @@ void EntryWindowTest::leavingTheDateBox() {
     w.show();
     QApplication::setActiveWindow(&w);
     QVERIFY(QTest::qWaitForWindowActive(&w));
-    w.txtDate->setFocus();
-    QTest::keyClicks(w.txtDate, "13/45/26");
+    box(w, "txtDate")->setFocus();
+    QTest::keyClicks(box(w, "txtDate"), "13/45/26");
     if (checked)
         prompter.expectMsgBox(kInputError, "Incorrect Date", kOkExcl, ui::vbOK);
     if (next.isEmpty())
-        QTest::keyClick(w.txtDate, Qt::Key_Return);
+        QTest::keyClick(box(w, "txtDate"), Qt::Key_Return);
     else
         w.findChild<QWidget*>(next)->setFocus(Qt::TabFocusReason);
     QTest::qWait(0);
     QVERIFY2(prompter.clean(), qPrintable(prompter.report()));
-    QCOMPARE(QApplication::focusWidget() == w.txtDate, checked); // a refused date keeps the focus
+    QCOMPARE(QApplication::focusWidget() == box(w, "txtDate"), checked); // a refused date keeps the focus
 }
 
 void EntryWindowTest::keystrokes_data() {
@@ -365,7 +379,7 @@ void EntryWindowTest::paste() {
     if (answer == ui::vbNo)
         prompter.expectMsgBox(kApp, "You must select a field before you can paste any data! Try Again!",
                               ui::vbOKOnly + ui::vbCritical, ui::vbOK);
-    w.mnuPaste->trigger();
+    control<QAction>(&w, "mnuPaste")->trigger();
     QVERIFY2(prompter.clean(), qPrintable(prompter.report()));
     QCOMPARE(box->text(), text);
 }
@@ -374,18 +388,18 @@ void EntryWindowTest::fieldClipboard() {
     ScriptedPrompter prompter;
     ui::MemoryClipboard board;
     frmChqUP w(ledger::EntryMode::NewEntry, prompter, board);
-    w.txtParticulars->setFocus();
-    QTest::keyClicks(w.txtParticulars, "Corner Grocer");
-    w.txtParticulars->setSelection(7, 6);
-    w.mnuCopy->trigger();
+    box(w, "txtParticulars")->setFocus();
+    QTest::keyClicks(box(w, "txtParticulars"), "Corner Grocer");
+    box(w, "txtParticulars")->setSelection(7, 6);
+    control<QAction>(&w, "mnuCopy")->trigger();
     QCOMPARE(board.text(), QStringLiteral("Grocer"));
-    QCOMPARE(w.txtParticulars->text(), QStringLiteral("Corner Grocer"));
-    w.txtParticulars->setSelection(0, 7);
-    w.mnuCut->trigger();
+    QCOMPARE(box(w, "txtParticulars")->text(), QStringLiteral("Corner Grocer"));
+    box(w, "txtParticulars")->setSelection(0, 7);
+    control<QAction>(&w, "mnuCut")->trigger();
     QCOMPARE(board.text(), QStringLiteral("Corner "));
-    QCOMPARE(w.txtParticulars->text(), QStringLiteral("Grocer"));
-    w.mnuUndo->trigger();
-    QCOMPARE(w.txtParticulars->text(), QStringLiteral("Corner Grocer"));
+    QCOMPARE(box(w, "txtParticulars")->text(), QStringLiteral("Grocer"));
+    control<QAction>(&w, "mnuUndo")->trigger();
+    QCOMPARE(box(w, "txtParticulars")->text(), QStringLiteral("Corner Grocer"));
     QVERIFY(prompter.clean());
 }
 
@@ -435,15 +449,16 @@ void EntryWindowTest::guidance() {
         auto* target = w.findChild<QWidget*>(field);
         QVERIFY(target);
         w.fieldGotFocus(target);
-        QCOMPARE(w.lblCodeMsg->caption(), shown ? text : QString());
+        QCOMPARE(control<ui::SSPanel>(&w, "lblCodeMsg")->caption(), shown ? text : QString());
     }
     // Typing and finishing the amount.
     frmChqUP w(static_cast<ledger::EntryMode>(mode), prompter, board);
-    QTest::keyClicks(w.txtAmount, "5");
-    QCOMPARE(w.lblCodeMsg->caption(), QStringLiteral("Press Tab to Complete Transaction Amount!"));
+    QTest::keyClicks(box(w, "txtAmount"), "5");
+    QCOMPARE(control<ui::SSPanel>(&w, "lblCodeMsg")->caption(),
+             QStringLiteral("Press Tab to Complete Transaction Amount!"));
     w.txtAmount_LostFocus();
-    QCOMPARE(w.txtAmount->text(), QStringLiteral("5.00"));
-    QCOMPARE(w.lblCodeMsg->caption(),
+    QCOMPARE(box(w, "txtAmount")->text(), QStringLiteral("5.00"));
+    QCOMPARE(control<ui::SSPanel>(&w, "lblCodeMsg")->caption(),
              mode == int(ledger::EntryMode::NewEntry)
                  ? QStringLiteral("Click Save to continue New Entries / Exit to save and close")
                  : QStringLiteral("Select Save or Cancel Entry"));
@@ -456,21 +471,21 @@ void EntryWindowTest::threeNewItemsThenZeroAmountSaveAllExcept() {
     h.prompter.expectModal("frmChqUP", [&](QDialog& d) {
         auto& w = static_cast<frmChqUP&>(d);
         fill(w, "12/01/26", "102", "Corner Grocer", "GROC", false, "45.1");
-        w.cmdUpdateSave->click();
+        cmd(w, "cmdUpdateSave")->click();
         fill(w, "11/20/26", "", "Refund", "MISC", true, "$5");
-        w.cmdUpdateSave->click();
+        cmd(w, "cmdUpdateSave")->click();
         fill(w, "12/05/26", "103", "Power Company", "UTIL", false, "100");
-        w.cmdUpdateSave->click();
-        balanceShown = w.lblBalance->text();
+        cmd(w, "cmdUpdateSave")->click();
+        balanceShown = control<QLabel>(&w, "lblBalance")->text();
         fill(w, "12/06/26", "", "Nothing", "", false, "");
-        w.cmdUpdateSave->click(); // the zero-amount window decides
+        cmd(w, "cmdUpdateSave")->click(); // the zero-amount window decides
         return int(QDialog::Rejected);
     });
     h.prompter.expectModal("frmZeroAmt", [](QDialog& d) {
-        static_cast<ledger::frmZeroAmt&>(d).SSCommand3->click();
+        cmd(d, "SSCommand3")->click();
         return 0;
     });
-    h.window->cmdNewItem->click();
+    h.button("cmdNewItem")->click();
     VERIFY_DIALOGUE(h);
     QCOMPARE(h.lineCount(), 6);
     QCOMPARE(balanceShown, QStringLiteral("$1,110.15"));
@@ -482,8 +497,8 @@ void EntryWindowTest::threeNewItemsThenZeroAmountSaveAllExcept() {
              QStringLiteral(" \t5\t12/01/26\t00102\tCorner Grocer            \t\t45.10\tGROC\t1,210.15"));
     QCOMPARE(h.line(5),
              QStringLiteral(" \t6\t12/05/26\t00103\tPower Company            \t\t100.00\tUTIL\t1,110.15"));
-    QCOMPARE(h.window->lblBalance->text(), QStringLiteral("$1,110.15"));
-    QCOMPARE(h.window->lblTransNumber->text(), QStringLiteral("6 "));
+    QCOMPARE(h.label("lblBalance")->text(), QStringLiteral("$1,110.15"));
+    QCOMPARE(h.label("lblTransNumber")->text(), QStringLiteral("6 "));
     QVERIFY(h.book()->changed);
 }
 
@@ -506,17 +521,16 @@ void EntryWindowTest::zeroAmountChoices() {
     h.prompter.expectModal("frmChqUP", [&](QDialog& d) {
         auto& w = static_cast<frmChqUP&>(d);
         fill(w, "12/06/26", "", "Zero", "", true, "0");
-        w.cmdUpdateSave->click();
+        cmd(w, "cmdUpdateSave")->click();
         visibleAfter = w.isVisible();
         return int(QDialog::Rejected);
     });
     h.prompter.expectModal("frmZeroAmt", [choice](QDialog& d) {
-        auto& z = static_cast<ledger::frmZeroAmt&>(d);
         QTest::qWait(0);
-        (choice == 1 ? z.SSCommand1 : choice == 2 ? z.SSCommand2 : z.SSCommand3)->click();
+        cmd(d, choice == 1 ? "SSCommand1" : choice == 2 ? "SSCommand2" : "SSCommand3")->click();
         return 0;
     });
-    h.window->mnuNewTransaction->trigger();
+    h.action("mnuNewTransaction")->trigger();
     VERIFY_DIALOGUE(h);
     QCOMPARE(visibleAfter, !closed);
     QCOMPARE(h.lineCount(), items);
@@ -528,19 +542,19 @@ void EntryWindowTest::zeroAmountChoices() {
 void EntryWindowTest::changeUnchangedAsks() {
     Harness h;
     openSample(h);
-    h.window->lstChqList->selectOnly(1);
+    h.list("lstChqList")->selectOnly(1);
     h.prompter.expectModal("frmChqUP", [](QDialog& d) {
         auto& w = static_cast<frmChqUP&>(d);
-        w.cmdUpdateSave->click(); // Continue: back to the fields
+        cmd(w, "cmdUpdateSave")->click(); // Continue: back to the fields
         const bool stillOpen = w.isVisible();
-        w.cmdUpdateSave->click(); // Cancel: leave without changes
+        cmd(w, "cmdUpdateSave")->click(); // Cancel: leave without changes
         return stillOpen && !w.isVisible() ? 7 : 0;
     });
     h.prompter.expectMsgBox("Cheque Book Changes", "No changes to transaction! Continue or Cancel?",
                             kOkCancelQ, ui::vbOK);
     h.prompter.expectMsgBox("Cheque Book Changes", "No changes to transaction! Continue or Cancel?",
                             kOkCancelQ, ui::vbCancel);
-    h.window->cmdChange->click();
+    h.button("cmdChange")->click();
     VERIFY_DIALOGUE(h);
     QCOMPARE(h.prompter.transcript().at(1).answer, QStringLiteral("0")); // the window closed itself
     for (int i = 0; i < 3; ++i)
@@ -551,20 +565,20 @@ void EntryWindowTest::changeUnchangedAsks() {
 void EntryWindowTest::changeKeepsClearedMark() {
     Harness h;
     openSample(h);
-    h.window->lstChqList->selectOnly(1);
+    h.list("lstChqList")->selectOnly(1);
     h.prompter.expectModal("frmChqUP", [](QDialog& d) {
         auto& w = static_cast<frmChqUP&>(d);
-        w.txtAmount->setText(QStringLiteral("475"));
+        box(w, "txtAmount")->setText(QStringLiteral("475"));
         w.txtAmount_LostFocus();
-        w.cmdUpdateSave->click();
+        cmd(w, "cmdUpdateSave")->click();
         return 0;
     });
-    h.window->popupChange->trigger();
+    h.action("popupChange")->trigger();
     VERIFY_DIALOGUE(h);
     QCOMPARE(h.lineCount(), 3);
     QCOMPARE(h.line(1),
              QStringLiteral("c\t2\t10/04/26\t00101\tMaple Court Rentals      \t\t475.00\tRENT\t25.00"));
-    QCOMPARE(h.window->lblBalance->text(), QStringLiteral("$1,225.25"));
+    QCOMPARE(h.label("lblBalance")->text(), QStringLiteral("$1,225.25"));
     QVERIFY(h.book()->changed);
 }
 
@@ -580,35 +594,35 @@ void EntryWindowTest::changeZeroAmountQuestion() {
     QFETCH(QString, amountShown);
     Harness h;
     openSample(h);
-    h.window->lstChqList->selectOnly(1);
+    h.list("lstChqList")->selectOnly(1);
     h.prompter.expectModal("frmChqUP", [](QDialog& d) {
         auto& w = static_cast<frmChqUP&>(d);
-        w.txtAmount->setText(QStringLiteral("0"));
-        w.cmdUpdateSave->click();
+        box(w, "txtAmount")->setText(QStringLiteral("0"));
+        cmd(w, "cmdUpdateSave")->click();
         return 0;
     });
     h.prompter.expectMsgBox("Zero Amount",
                             "Zero amount entered!\nYes to return to Amount entry box.\nNo to Save.", kYesNoQ,
                             answer);
-    h.window->mnuChangeTrans->trigger();
+    h.action("mnuChangeTrans")->trigger();
     VERIFY_DIALOGUE(h);
-    QCOMPARE(h.window->lstChqList->field(1, 6), amountShown);
+    QCOMPARE(h.list("lstChqList")->field(1, 6), amountShown);
     QCOMPARE(h.book()->changed, answer == ui::vbNo);
 }
 
 void EntryWindowTest::duplicateIsNewAndUncleared() {
     Harness h;
     openSample(h);
-    h.window->lstChqList->selectOnly(1); // the cleared cheque
+    h.list("lstChqList")->selectOnly(1); // the cleared cheque
     h.prompter.expectModal("frmChqUP", [](QDialog& d) {
         auto& w = static_cast<frmChqUP&>(d);
-        w.txtDate->setText(QStringLiteral("11/04/26"));
+        box(w, "txtDate")->setText(QStringLiteral("11/04/26"));
         w.txtDate_LostFocus();
-        w.txtChqNo->setText(QStringLiteral("104"));
-        w.cmdUpdateSave->click();
+        box(w, "txtChqNo")->setText(QStringLiteral("104"));
+        cmd(w, "cmdUpdateSave")->click();
         return 0;
     });
-    h.window->cmdDefined->click();
+    h.button("cmdDefined")->click();
     VERIFY_DIALOGUE(h);
     QCOMPARE(h.lineCount(), 4);
     QCOMPARE(h.line(1), kSampleLines[1]);
@@ -639,7 +653,7 @@ void EntryWindowTest::cancelAndExit() {
     QFETCH(QString, dateAfter);
     Harness h;
     openSample(h);
-    h.window->lstChqList->selectOnly(0);
+    h.list("lstChqList")->selectOnly(0);
     bool stillOpen = false;
     QString date;
     h.prompter.expectModal("frmChqUP", [&](QDialog& d) {
@@ -647,12 +661,12 @@ void EntryWindowTest::cancelAndExit() {
         fill(w, "12/01/26", "7", "Unsaved", "X", true, "9");
         w.findChild<ui::SSCommand*>(button)->click();
         stillOpen = w.isVisible();
-        date = w.txtDate->text();
+        date = box(w, "txtDate")->text();
         return 0;
     });
     if (answer != 0)
         h.prompter.expectMsgBox("Ledgerine 95 - New Entry", "Continue with New Entries?", kYesNoQ, answer);
-    (mode == 0 ? h.window->cmdNewItem : h.window->cmdChange)->click();
+    (mode == 0 ? h.button("cmdNewItem") : h.button("cmdChange"))->click();
     VERIFY_DIALOGUE(h);
     QCOMPARE(stillOpen, open);
     QCOMPARE(date, dateAfter);
@@ -664,16 +678,16 @@ void EntryWindowTest::cancelAndExit() {
 void EntryWindowTest::addAutoDuplicateStoresDay() {
     Harness h;
     openSample(h);
-    h.window->lstChqList->selectOnly(2);
+    h.list("lstChqList")->selectOnly(2);
     QString dayShown;
     h.prompter.expectModal("frmChqUP", [&](QDialog& d) {
         auto& w = static_cast<frmChqUP&>(d);
-        dayShown = w.txtDate->text();
-        w.txtDate->setText(QStringLiteral("15"));
-        w.cmdUpdateSave->click();
+        dayShown = box(w, "txtDate")->text();
+        box(w, "txtDate")->setText(QStringLiteral("15"));
+        cmd(w, "cmdUpdateSave")->click();
         return 0;
     });
-    h.window->mnuAddAutoDup->trigger();
+    h.action("mnuAddAutoDup")->trigger();
     VERIFY_DIALOGUE(h);
     QCOMPARE(dayShown, QStringLiteral("3"));
     QCOMPARE(h.book()->autoDupItems.size(), std::size_t(1));
@@ -693,12 +707,12 @@ void EntryWindowTest::farDateKeptThroughTwoDigitYear() {
     h.prompter.expectModal("frmChqUP", [&](QDialog& d) {
         auto& w = static_cast<frmChqUP&>(d);
         fill(w, "12/31/2099", "", "Far away", "", true, "1");
-        shown = w.txtDate->text();
-        w.cmdUpdateSave->click();
-        w.cmdExit->click();
+        shown = box(w, "txtDate")->text();
+        cmd(w, "cmdUpdateSave")->click();
+        cmd(w, "cmdExit")->click();
         return 0;
     });
-    h.window->cmdNewItem->click();
+    h.button("cmdNewItem")->click();
     VERIFY_DIALOGUE(h);
     QCOMPARE(shown, QStringLiteral("12/31/99"));
     QCOMPARE(h.book()->items.back().date, runtime::kRegisterMaxDate);
@@ -709,14 +723,14 @@ void EntryWindowTest::depositOrWithdrawMustBeChosen() {
     openSample(h);
     h.prompter.expectModal("frmChqUP", [](QDialog& d) {
         auto& w = static_cast<frmChqUP&>(d);
-        w.txtDate->setText(QStringLiteral("12/01/26"));
-        w.txtAmount->setText(QStringLiteral("10"));
-        w.cmdUpdateSave->click();
+        box(w, "txtDate")->setText(QStringLiteral("12/01/26"));
+        box(w, "txtAmount")->setText(QStringLiteral("10"));
+        cmd(w, "cmdUpdateSave")->click();
         return 0;
     });
     h.prompter.expectMsgBox(kInputError, "Click Deposit button for deposit, Withdraw for a Check or Cash",
                             kOkExcl, ui::vbOK);
-    h.window->cmdNewItem->click();
+    h.button("cmdNewItem")->click();
     VERIFY_DIALOGUE(h);
     QCOMPARE(h.lineCount(), 3);
 }
@@ -727,20 +741,21 @@ void EntryWindowTest::budgetAndCodeWithoutCodeFile() {
     frmChqUP w(ledger::EntryMode::NewEntry, prompter, board);
     prompter.expectMsgBox(kApp, "No Budget Information Available!", ui::vbOKOnly + ui::vbCritical, ui::vbOK)
         .expectMsgBox(kApp, "No Budget Information Available!", ui::vbOKOnly + ui::vbCritical, ui::vbOK);
-    w.cmdBudget->click();
-    w.mnuBudgetStatus->trigger();
+    cmd(w, "cmdBudget")->click();
+    control<QAction>(&w, "mnuBudgetStatus")->trigger();
     QVERIFY2(prompter.clean(), qPrintable(prompter.report()));
-    QVERIFY(w.Panel3D2->isHidden());
+    QVERIFY(control<ui::SSPanel>(&w, "Panel3D2")->isHidden());
     w.setGuidanceShown(false);
-    QTest::keyClick(w.txtTransCode, Qt::Key_Escape);
-    QCOMPARE(w.lblCodeMsg->caption(), QStringLiteral("Code Selection Not Available"));
+    QTest::keyClick(box(w, "txtTransCode"), Qt::Key_Escape);
+    QCOMPARE(control<ui::SSPanel>(&w, "lblCodeMsg")->caption(),
+             QStringLiteral("Code Selection Not Available"));
     // Backspace and the Zero button clear the cheque number.
-    w.txtChqNo->setText(QStringLiteral("123"));
-    QTest::keyClick(w.txtChqNo, Qt::Key_Backspace);
-    QCOMPARE(w.txtChqNo->text(), QStringLiteral("00000"));
-    w.txtChqNo->setText(QStringLiteral("55"));
-    w.cmdZeroChqno->click();
-    QCOMPARE(w.txtChqNo->text(), QStringLiteral("00000"));
+    box(w, "txtChqNo")->setText(QStringLiteral("123"));
+    QTest::keyClick(box(w, "txtChqNo"), Qt::Key_Backspace);
+    QCOMPARE(box(w, "txtChqNo")->text(), QStringLiteral("00000"));
+    box(w, "txtChqNo")->setText(QStringLiteral("55"));
+    cmd(w, "cmdZeroChqno")->click();
+    QCOMPARE(box(w, "txtChqNo")->text(), QStringLiteral("00000"));
 }
 
 namespace {
@@ -760,7 +775,7 @@ void EntryWindowTest::tabOrder() {
     frmChqUP w(ledger::EntryMode::Change, prompter, board);
     w.setItem(sampleBook().items[1]);
     showActive(w);
-    w.txtDate->setFocus();
+    box(w, "txtDate")->setFocus();
     QStringList seen{QApplication::focusWidget()->objectName()};
     for (int i = 0; i < 13; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -802,7 +817,7 @@ void EntryWindowTest::escapeAndEnter() {
     QFETCH(int, items);
     Harness h;
     openSample(h);
-    h.window->lstChqList->selectOnly(1);
+    h.list("lstChqList")->selectOnly(1);
     bool stillOpen = false;
     QString focus;
     h.prompter.expectModal("frmChqUP", [&](QDialog& d) {
@@ -820,7 +835,7 @@ void EntryWindowTest::escapeAndEnter() {
     });
     if (asked)
         h.prompter.expectMsgBox("Ledgerine 95 - New Entry", "Continue with New Entries?", kYesNoQ, ui::vbNo);
-    (mode == int(ledger::EntryMode::NewEntry) ? h.window->cmdNewItem : h.window->cmdChange)->click();
+    (mode == int(ledger::EntryMode::NewEntry) ? h.button("cmdNewItem") : h.button("cmdChange"))->click();
     VERIFY_DIALOGUE(h);
     QCOMPARE(stillOpen, open);
     QCOMPARE(h.lineCount(), items);
@@ -856,14 +871,14 @@ void EntryWindowTest::focusAfterRefusal() {
         return true;
     };
     showActive(w);
-    w.txtAmount->setText(QStringLiteral("5"));
+    box(w, "txtAmount")->setText(QStringLiteral("5"));
     if (option)
-        w.Option1[1]->setChecked(true);
-    w.txtDate->setFocus();
-    QTest::keyClicks(w.txtDate, date);
+        control<QRadioButton>(&w, "Option1(1)")->setChecked(true);
+    box(w, "txtDate")->setFocus();
+    QTest::keyClicks(box(w, "txtDate"), date);
     prompter.expectMsgBox(kInputError, message, kOkExcl, ui::vbOK);
     // The mouse takes the focus to Save before the click: the date is still checked only once.
-    QTest::mouseClick(w.cmdUpdateSave, Qt::LeftButton);
+    QTest::mouseClick(cmd(w, "cmdUpdateSave"), Qt::LeftButton);
     QTest::qWait(0);
     QVERIFY2(prompter.clean(), qPrintable(prompter.report()));
     QCOMPARE(QApplication::focusWidget()->objectName(), focus);
@@ -882,13 +897,13 @@ void EntryWindowTest::amountBeyondTheRegisterRange() {
     h.prompter.expectModal("frmChqUP", [&](QDialog& d) {
         auto& w = static_cast<frmChqUP&>(d);
         fill(w, "12/01/26", "", "One too many", "", true, "9999999999.99");
-        w.cmdUpdateSave->click();
+        cmd(w, "cmdUpdateSave")->click();
         stillOpen = w.isVisible();
         focus = w.focusWidget() ? w.focusWidget()->objectName() : QString();
         return 0;
     });
     h.prompter.expectMsgBox(kInputError, "Amount too large for the register's balance!", kOkExcl, ui::vbOK);
-    h.window->cmdNewItem->click();
+    h.button("cmdNewItem")->click();
     VERIFY_DIALOGUE(h);
     QVERIFY(stillOpen);
     QCOMPARE(focus, QStringLiteral("txtAmount"));
@@ -899,19 +914,127 @@ void EntryWindowTest::amountBeyondTheRegisterRange() {
 void EntryWindowTest::storedItemBecomesTheSelection() {
     Harness h;
     openSample(h);
-    h.window->lstChqList->selectOnly(2);
+    h.list("lstChqList")->selectOnly(2);
     h.prompter.expectModal("frmChqUP", [](QDialog& d) {
         auto& w = static_cast<frmChqUP&>(d);
-        w.txtDate->setText(QStringLiteral("10/02/26")); // moves before the rent cheque
+        box(w, "txtDate")->setText(QStringLiteral("10/02/26")); // moves before the rent cheque
         w.txtDate_LostFocus();
-        w.cmdUpdateSave->click();
+        cmd(w, "cmdUpdateSave")->click();
         return 0;
     });
-    h.window->cmdChange->click();
+    h.button("cmdChange")->click();
     VERIFY_DIALOGUE(h);
-    QCOMPARE(h.window->lstChqList->field(1, 4).trimmed(), QStringLiteral("Payroll"));
-    QCOMPARE(h.window->lstChqList->selectedLines(), std::vector<int>{1});
-    QCOMPARE(h.window->lstChqList->ListIndex(), 1);
+    QCOMPARE(h.list("lstChqList")->field(1, 4).trimmed(), QStringLiteral("Payroll"));
+    QCOMPARE(h.list("lstChqList")->selectedLines(), std::vector<int>{1});
+    QCOMPARE(h.list("lstChqList")->ListIndex(), 1);
+}
+
+void EntryWindowTest::keysAroundTheOptions_data() {
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QString>("text"); // typed into the start box first
+    QTest::addColumn<int>("chosen");   // the option chosen beforehand, -1: none
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<QString>("textAfter");
+    const int tab = Qt::Key_Tab, backtab = Qt::Key_Backtab, ret = Qt::Key_Return, bs = Qt::Key_Backspace;
+    QTest::newRow("backtab from the amount enters at the chosen option")
+        << "txtAmount" << "5" << 1 << backtab << "Option1(1)" << "5.00";
+    QTest::newRow("tab with none chosen enters at Deposit")
+        << "cmdSeleCodes" << "" << -1 << tab << "Option1(0)" << "";
+    QTest::newRow("backtab leaves the options for Select Code")
+        << "Option1(1)" << "" << 1 << backtab << "cmdSeleCodes" << "";
+    QTest::newRow("tab leaves the options for the amount") << "Option1(0)" << "" << 0 << tab << "txtAmount" << "";
+    QTest::newRow("enter in a box moves on") << "txtParticulars" << "Rent" << -1 << ret << "txtTransCode"
+                                             << "Rent";
+    QTest::newRow("backspace zeroes the cheque number") << "txtChqNo" << "123" << -1 << bs << "txtChqNo"
+                                                        << "00000";
+    QTest::newRow("backspace elsewhere deletes a character")
+        << "txtParticulars" << "Rent" << -1 << bs << "txtParticulars" << "Ren";
+}
+
+void EntryWindowTest::keysAroundTheOptions() {
+    QFETCH(QString, start);
+    QFETCH(QString, text);
+    QFETCH(int, chosen);
+    QFETCH(int, key);
+    QFETCH(QString, focus);
+    QFETCH(QString, textAfter);
+    ScriptedPrompter prompter;
+    ui::MemoryClipboard board;
+    frmChqUP w(ledger::EntryMode::NewEntry, prompter, board);
+    box(w, "txtDate")->setText(QStringLiteral("12/01/26")); // leaving the date box checks it
+    showActive(w);
+    if (chosen >= 0)
+        control<QRadioButton>(&w, chosen == 0 ? "Option1(0)" : "Option1(1)")->setChecked(true);
+    auto* target = control<QWidget>(&w, start.toLatin1().constData());
+    target->setFocus();
+    auto* startBox = qobject_cast<QLineEdit*>(target);
+    if (startBox)
+        QTest::keyClicks(startBox, text);
+    QTest::keyClick(target, Qt::Key(key));
+    QTest::qWait(0);
+    QVERIFY2(prompter.clean(), qPrintable(prompter.report()));
+    QCOMPARE(QApplication::focusWidget()->objectName(), focus);
+    if (startBox)
+        QCOMPARE(startBox->text(), textAfter);
+}
+
+void EntryWindowTest::calendarDayFillsTheDateBox_data() {
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("new item takes the date") << int(ledger::EntryMode::NewEntry) << "12/03/2026";
+    QTest::newRow("change takes the date") << int(ledger::EntryMode::Change) << "12/03/2026";
+    QTest::newRow("standing item takes the day") << int(ledger::EntryMode::AddAutoDup) << "3";
+    QTest::newRow("edited standing item takes the day") << int(ledger::EntryMode::EditAutoDup) << "3";
+}
+
+void EntryWindowTest::calendarDayFillsTheDateBox() {
+    QFETCH(int, mode);
+    QFETCH(QString, shown);
+    ScriptedPrompter prompter;
+    ui::MemoryClipboard board;
+    frmChqUP w(static_cast<ledger::EntryMode>(mode), prompter, board);
+    w.setItem(sampleBook().items[1]);
+    showActive(w);
+    box(w, "txtAmount")->setFocus();
+    w.putChosenDate(QStringLiteral("12/03/2026"), 3);
+    QCOMPARE(box(w, "txtDate")->text(), shown);
+    QCOMPARE(QApplication::focusWidget(), box(w, "txtDate"));
+    // The day is checked like a typed one when the box is left.
+    QVERIFY(w.txtDate_LostFocus());
+    QVERIFY2(prompter.clean(), qPrintable(prompter.report()));
+}
+
+void EntryWindowTest::everyControlHasAName_data() {
+    QTest::addColumn<int>("mode"); // -1: the zero-amount window
+    QTest::newRow("new entry") << int(ledger::EntryMode::NewEntry);
+    QTest::newRow("edit auto duplicate") << int(ledger::EntryMode::EditAutoDup);
+    QTest::newRow("zero amount") << -1;
+}
+
+void EntryWindowTest::everyControlHasAName() {
+    QFETCH(int, mode);
+    ScriptedPrompter prompter;
+    ui::MemoryClipboard board;
+    std::unique_ptr<QDialog> w;
+    if (mode < 0)
+        w = std::make_unique<ledger::frmZeroAmt>();
+    else
+        w = std::make_unique<frmChqUP>(static_cast<ledger::EntryMode>(mode), prompter, board);
+    // Tests and the links reach the controls by name: each one has its own.
+    QStringList names;
+    for (const QObject* o : w->findChildren<QObject*>()) {
+        const auto* action = qobject_cast<const QAction*>(o);
+        const auto* menu = qobject_cast<const QMenu*>(o->parent());
+        const bool menuOwn = action && (action->isSeparator() || (menu && menu->menuAction() == action));
+        if ((!action && !o->isWidgetType()) || menuOwn || o->objectName().startsWith(QLatin1String("qt_")))
+            continue;
+        if (o->objectName().isEmpty())
+            QFAIL(qPrintable(QStringLiteral("a %1 without a name").arg(o->metaObject()->className())));
+        names << o->objectName();
+    }
+    QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), names.size());
+    QVERIFY(names.contains(mode < 0 ? QStringLiteral("SSCommand3") : QStringLiteral("Option1(1)")));
 }
 
 int runEntryWindowTest(int argc, char** argv) {

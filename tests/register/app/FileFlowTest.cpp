@@ -26,13 +26,13 @@ const QByteArray kCodes = "\"Salary                   \",\"INC \",\"  1200.00\"\
 // Loads the code file at path through "&Open File" of the code-file menu.
 void openCodes(Harness& h, const QString& path) {
     h.prompter.expectOpenFile(chosen(path));
-    h.window->mnuOpenCodes->trigger();
+    h.action("mnuOpenCodes")->trigger();
     QVERIFY2(h.window->codeFiles().loaded(), qPrintable(h.prompter.report()));
 }
 
 void openBook(Harness& h, const QString& path) {
     h.prompter.expectOpenFile(chosen(path));
-    h.window->mnuFileSelect->trigger();
+    h.action("mnuFileSelect")->trigger();
 }
 
 // Runs the current directory elsewhere for one scope.
@@ -70,7 +70,7 @@ void FileFlowTest::oneOddRecordLeavesTheRestReadable() {
         "Record 2 holds an invalid deposit flag and cannot be read as an item. It is left "
         "out, and will not be saved again.",
         kOkExcl, ui::vbOK);
-    h.window->mnuFileSelect->trigger();
+    h.action("mnuFileSelect")->trigger();
     VERIFY_DIALOGUE(h);
     QVERIFY(h.book());
     QCOMPARE(h.lineCount(), 2);
@@ -94,7 +94,7 @@ void FileFlowTest::longCodeFilePathIsFoundFromAnyDirectory() {
                           bookPath + " is using the Budget/Code file " + codePath +
                               "\nDo You wish to retain this relationship?",
                           kYesNoQ, ui::vbYes);
-        h.window->mnuFileSave->trigger();
+        h.action("mnuFileSave")->trigger();
         VERIFY_DIALOGUE(h);
         const QByteArray bytes = h.readFile("home.lgn");
         QCOMPARE(bytes.mid(bytes.size() - 100 + 2, 48),
@@ -157,14 +157,14 @@ void FileFlowTest::emptyRegisterLetsTheFlowGoOn() {
         h.prompter.expectMsgBox(title, "Check Book File Currently Open. Save It?", kYesNoQ, ui::vbYes)
             .expectMsgBox("Save File", empty, kOkExcl, ui::vbOK);
         if (flow == "close") {
-            h.window->mnuFileClose->trigger();
+            h.action("mnuFileClose")->trigger();
             QVERIFY(!h.book());
         } else if (flow == "open") {
             h.prompter.expectOpenFile(std::nullopt); // the flow reached its file dialog
-            h.window->mnuFileSelect->trigger();
+            h.action("mnuFileSelect")->trigger();
         } else {
             h.prompter.expectSaveFile(std::nullopt);
-            h.window->mnuFileNew->trigger();
+            h.action("mnuFileNew")->trigger();
         }
     }
     VERIFY_DIALOGUE(h);
@@ -176,7 +176,7 @@ void FileFlowTest::passwordsAreMasked() {
     writeBook(h.path("p.lgn"), sampleBook("Household", "abcd"));
     h.prompter.expectOpenFile(chosen(h.path("p.lgn")))
         .expectInput("PassWord", "Enter PassWord", QStringLiteral("abcd"));
-    h.window->mnuFileSelect->trigger();
+    h.action("mnuFileSelect")->trigger();
     QVERIFY(h.book());
     QVERIFY(h.prompter.transcript().back().masked);
 
@@ -198,7 +198,7 @@ void FileFlowTest::passwordsAreMasked() {
                          return int(QDialog::Accepted);
                      })
         .expectInput("PassWord", "Please ReEnter PassWord to Verify", QStringLiteral("wxyz"));
-    h.window->mnuPassWord->trigger();
+    h.action("mnuPassWord")->trigger();
     VERIFY_DIALOGUE(h);
     QVERIFY(h.prompter.transcript().back().masked);
     QCOMPARE(typedWhileLocked, QString());
@@ -221,7 +221,7 @@ void FileFlowTest::startingBalanceIsKeptInCents() {
                          return int(QDialog::Accepted);
                      })
         .expectMsgBox("Save New Ledgerine", "Do you wish to Save your new file now?", kYesNoQ, ui::vbNo);
-    h.window->mnuFileNew->trigger();
+    h.action("mnuFileNew")->trigger();
     VERIFY_DIALOGUE(h);
     QCOMPARE(h.book()->items.at(0).amount.ticks(), 123500); // as shown: $12.35
 }
@@ -234,21 +234,21 @@ void FileFlowTest::unstorableCodeFilePathIsRefused() {
         path +
         "\nholds characters that Ledgerine cannot store in its files.\nPlease choose a name without them.";
     h.prompter.expectOpenFile(chosen(path)).expectMsgBox(kApp, refusal, kOkExcl, ui::vbOK);
-    h.window->mnuOpenCodes->trigger();
+    h.action("mnuOpenCodes")->trigger();
     VERIFY_DIALOGUE(h);
     QVERIFY(!h.window->codeFiles().loaded());
 
     h.writeFile("codes.csv", kCodes);
     openCodes(h, h.path("codes.csv"));
     h.prompter.expectSaveFile(chosen(path)).expectMsgBox(kApp, refusal, kOkExcl, ui::vbOK);
-    h.window->mnuSaveCodeFile->trigger();
+    h.action("mnuSaveCodeFile")->trigger();
     VERIFY_DIALOGUE(h);
     QCOMPARE(h.window->codeFiles().activePath(), h.path("codes.csv"));
 }
 
 void FileFlowTest::listSizeFromSettingsIsHonoured() {
     Harness h("[Ledgrn]\r\nListHeight=4000\r\nListWidth=11000\r\n");
-    QCOMPARE(h.window->lstChqList->size(), QSize(11000 / 15, 4000 / 15));
+    QCOMPARE(h.list("lstChqList")->size(), QSize(11000 / 15, 4000 / 15));
     h.prompter.expectMsgBox(kApp, "Exit Ledgerine?", kYesNoQ, ui::vbYes);
     QVERIFY(h.window->exitLedgerine());
     VERIFY_DIALOGUE(h);

@@ -69,7 +69,7 @@ void LookTest::windows() {
         d.grab().save(shots + QStringLiteral("/new-book.png"));
         return int(QDialog::Rejected);
     });
-    h.window->mnuFileNew->trigger();
+    h.action("mnuFileNew")->trigger();
     QVERIFY(!h.book());
 
     ledger::ChequeBook book = sampleBook();
@@ -79,27 +79,27 @@ void LookTest::windows() {
     h.prompter.expectOpenFile(chosen(h.path("a.lgn")));
     h.prompter.expectModal(QStringLiteral("frmAutoDup"),
                            grabAndCancel(shots + QStringLiteral("/autodup-offer.png")));
-    h.window->mnuFileSelect->trigger();
+    h.action("mnuFileSelect")->trigger();
     QVERIFY(h.book());
     QVERIFY(h.window->grab().save(shots + QStringLiteral("/register-open.png")));
 
-    h.window->lstChqList->selectOnly(1);
+    h.list("lstChqList")->selectOnly(1);
     h.prompter.expectModal(QStringLiteral("frmChqUP"),
                            grabAndCancel(shots + QStringLiteral("/entry-change.png")));
-    h.window->cmdChange->click();
+    h.button("cmdChange")->click();
     h.prompter.expectModal(QStringLiteral("frmSearch"), grabAndCancel(shots + QStringLiteral("/search.png")));
-    h.window->cmdSearch->click();
+    h.button("cmdSearch")->click();
 
-    h.window->mnuViewProcess->trigger();
+    h.action("mnuViewProcess")->trigger();
     QVERIFY(h.window->grab().save(shots + QStringLiteral("/autodup-frame.png")));
-    h.window->cmdAutoDupClose->click();
+    h.button("cmdAutoDupClose")->click();
 
     h.prompter.expectModal(QStringLiteral("LGNPASSWORD"),
                            grabAndCancel(shots + QStringLiteral("/password.png")));
-    h.window->mnuPassWord->trigger();
+    h.action("mnuPassWord")->trigger();
 
-    h.window->mnuShowMsg->trigger();
-    emit h.window->cmdNewItem->mouseMoved(Qt::NoButton, Qt::NoModifier, QPoint(2, 2));
+    h.action("mnuShowMsg")->trigger();
+    emit h.button("cmdNewItem")->mouseMoved(Qt::NoButton, Qt::NoModifier, QPoint(2, 2));
     QCoreApplication::processEvents(); // let the layout take back the room of the closed frame
     QVERIFY(h.window->grab().save(shots + QStringLiteral("/register-messages-off.png")));
     VERIFY_DIALOGUE(h);
@@ -118,7 +118,7 @@ void LookTest::entryWindows() {
         ledger::makeItem(1, 0, "Maple Court Rentals", -runtime::Currency::fromUnits(450), "RENT", 'P')};
     writeBook(h.path("a.lgn"), book);
     h.prompter.expectOpenFile(chosen(h.path("a.lgn")));
-    h.window->mnuFileSelect->trigger();
+    h.action("mnuFileSelect")->trigger();
     QVERIFY(h.book());
 
     const auto grabEntry = [&](const QString& name, bool guidance) {
@@ -127,38 +127,38 @@ void LookTest::entryWindows() {
             w.setGuidanceShown(guidance);
             w.adjustSize();
             QApplication::setActiveWindow(&w);
-            w.txtDate->setFocus();
+            control<QLineEdit>(&w, "txtDate")->setFocus();
             w.grab().save(shots + QStringLiteral("/entry-%1.png").arg(name));
             return int(QDialog::Rejected);
         };
     };
     h.prompter.expectModal(QStringLiteral("frmChqUP"), grabEntry(QStringLiteral("new"), true));
-    h.window->cmdNewItem->click();
+    h.button("cmdNewItem")->click();
     h.prompter.expectModal(QStringLiteral("frmChqUP"), grabEntry(QStringLiteral("new-quiet"), false));
-    h.window->cmdNewItem->click();
-    h.window->lstChqList->selectOnly(1);
+    h.button("cmdNewItem")->click();
+    h.list("lstChqList")->selectOnly(1);
     h.prompter.expectModal(QStringLiteral("frmChqUP"), grabEntry(QStringLiteral("change"), true));
-    h.window->cmdChange->click();
-    h.window->lstChqList->selectOnly(1);
+    h.button("cmdChange")->click();
+    h.list("lstChqList")->selectOnly(1);
     h.prompter.expectModal(QStringLiteral("frmChqUP"), grabEntry(QStringLiteral("duplicate"), true));
-    h.window->cmdDefined->click();
-    h.window->lstChqList->selectOnly(1);
+    h.button("cmdDefined")->click();
+    h.list("lstChqList")->selectOnly(1);
     h.prompter.expectModal(QStringLiteral("frmChqUP"), grabEntry(QStringLiteral("add-auto"), true));
-    h.window->mnuAddAutoDup->trigger();
-    h.window->mnuViewProcess->trigger();
-    h.window->lstDupList->selectOnly(0);
+    h.action("mnuAddAutoDup")->trigger();
+    h.action("mnuViewProcess")->trigger();
+    h.list("lstDupList")->selectOnly(0);
     h.prompter.expectModal(QStringLiteral("frmChqUP"), grabEntry(QStringLiteral("edit-auto"), true));
-    h.window->cmdAutoDupEdit->click();
-    h.window->cmdAutoDupClose->click();
+    h.button("cmdAutoDupEdit")->click();
+    h.button("cmdAutoDupClose")->click();
 
     ledger::frmZeroAmt zero(h.window.get());
     zero.adjustSize();
     QVERIFY(zero.grab().save(shots + QStringLiteral("/zero-amount.png")));
 
-    h.window->lstChqList->selectOnly(2);
-    h.window->cmdDelete->click();
+    h.list("lstChqList")->selectOnly(2);
+    h.button("cmdDelete")->click();
     QVERIFY(h.window->grab().save(shots + QStringLiteral("/register-delete.png")));
-    h.window->cmdDelCancel->click();
+    h.button("cmdDelCancel")->click();
     VERIFY_DIALOGUE(h);
 }
 

@@ -22,13 +22,13 @@ QString hintOf(Harness& h, const char* button) {
     if (!b)
         return QStringLiteral("<no button>");
     emit b->mouseMoved(Qt::NoButton, Qt::NoModifier, QPoint(2, 2));
-    return h.window->lblTips->caption();
+    return h.panel("lblTips")->caption();
 }
 
 void openSample(Harness& h) {
     writeBook(h.path("a.lgn"), sampleBook());
     h.prompter.expectOpenFile(chosen(h.path("a.lgn")));
-    h.window->mnuFileSelect->trigger();
+    h.action("mnuFileSelect")->trigger();
     QVERIFY(h.book());
 }
 
@@ -187,14 +187,14 @@ void MainWindowTest::menuBarOrder() {
         titles << a->text();
     QCOMPARE(titles, (QStringList{"&File", "&Update", "&Options", "&Auto Duplicate", "F&inance", "&Help"}));
     // The pop-up menus are not on the bar; the recent-file items start hidden.
-    QVERIFY(!titles.contains(h.window->mnuPopup->title()));
+    QVERIFY(!titles.contains(h.control<QMenu>("mnuPopup")->title()));
     for (int i = 0; i < 4; ++i) {
         auto* recent = h.window->findChild<QAction*>(QStringLiteral("mnuSelectFile(%1)").arg(i));
         QVERIFY(recent && !recent->isVisible());
     }
-    QVERIFY(!h.window->mnuSepX->isVisible());
-    QVERIFY(h.window->SSFrame1->isHidden());
-    QVERIFY(h.window->SSFrame2->isHidden());
+    QVERIFY(!h.action("mnuSepX")->isVisible());
+    QVERIFY(h.frame("SSFrame1")->isHidden());
+    QVERIFY(h.frame("SSFrame2")->isHidden());
 }
 
 void MainWindowTest::fileDependentItemsFollowTheBook() {
@@ -202,12 +202,12 @@ void MainWindowTest::fileDependentItemsFollowTheBook() {
     openSample(h);
     for (const QString& name : kFileDependent)
         QVERIFY2(h.window->findChild<QAction*>(name)->isEnabled(), qPrintable(name));
-    QVERIFY(!h.window->mnuDefault->isEnabled()); // follows the budget/code file, not the book
-    QCOMPARE(h.window->lblBalance->text(), QStringLiteral("$1,250.25"));
-    QCOMPARE(h.window->lblTransNumber->text(), QStringLiteral("3 "));
+    QVERIFY(!h.action("mnuDefault")->isEnabled()); // follows the budget/code file, not the book
+    QCOMPARE(h.label("lblBalance")->text(), QStringLiteral("$1,250.25"));
+    QCOMPARE(h.label("lblTransNumber")->text(), QStringLiteral("3 "));
     h.prompter.expectMsgBox("Close File", "Check Book File Currently Open. Save It?", kYesNoQ, ui::vbNo)
         .expectMsgBox("Close File", "Close without saving?", kYesNoQ, ui::vbYes);
-    h.window->mnuFileClose->trigger();
+    h.action("mnuFileClose")->trigger();
     VERIFY_DIALOGUE(h);
     for (const QString& name : kFileDependent)
         QVERIFY2(!h.window->findChild<QAction*>(name)->isEnabled(), qPrintable(name));
@@ -247,39 +247,39 @@ void MainWindowTest::hints() {
 
 void MainWindowTest::hintsFollowMessagesToggle() {
     Harness h;
-    h.window->mnuShowMsg->trigger();
-    QCOMPARE(h.window->mnuShowMsg->text(), QStringLiteral("Show &Messages"));
+    h.action("mnuShowMsg")->trigger();
+    QCOMPARE(h.action("mnuShowMsg")->text(), QStringLiteral("Show &Messages"));
     QVERIFY(!h.window->messagesShown());
     QCOMPARE(hintOf(h, "Command3D2"), QString());
-    h.window->mnuShowMsg->trigger();
-    QCOMPARE(h.window->mnuShowMsg->text(), QStringLiteral("Hide &Messages"));
+    h.action("mnuShowMsg")->trigger();
+    QCOMPARE(h.action("mnuShowMsg")->text(), QStringLiteral("Hide &Messages"));
     QCOMPARE(hintOf(h, "Command3D2"), QStringLiteral(" Open a File "));
 }
 
 void MainWindowTest::clockAndStatusPanel() {
     Harness h;
-    QCOMPARE(h.window->SSPanel1->caption(), QStringLiteral("1:05 PM "));
-    QCOMPARE(h.window->Timer2->interval(), 500);
-    QVERIFY(h.window->Timer2->isActive());
-    QVERIFY(!h.window->Timer1->isActive());
+    QCOMPARE(h.panel("SSPanel1")->caption(), QStringLiteral("1:05 PM "));
+    QCOMPARE(h.control<QTimer>("Timer2")->interval(), 500);
+    QVERIFY(h.control<QTimer>("Timer2")->isActive());
+    QVERIFY(!h.control<QTimer>("Timer1")->isActive());
     h.clock.set(runtime::localTimePoint(2026, 12, 7, 0, 9));
     h.window->Timer2_Timer();
-    QCOMPARE(h.window->SSPanel1->caption(), QStringLiteral("12:09 AM "));
-    QCOMPARE(h.window->Label1->text(), QStringLiteral(" Balance"));
-    QCOMPARE(h.window->Label6->text(), QStringLiteral("No. Items"));
-    QCOMPARE(h.window->SSFrame2->caption(), QStringLiteral("Auto Duplicate Processing!"));
-    QCOMPARE(h.window->SSFrame1->caption(), QStringLiteral("Delete Transactions"));
-    QCOMPARE(h.window->lstChqList->columnTitles().mid(2),
+    QCOMPARE(h.panel("SSPanel1")->caption(), QStringLiteral("12:09 AM "));
+    QCOMPARE(h.label("Label1")->text(), QStringLiteral(" Balance"));
+    QCOMPARE(h.label("Label6")->text(), QStringLiteral("No. Items"));
+    QCOMPARE(h.frame("SSFrame2")->caption(), QStringLiteral("Auto Duplicate Processing!"));
+    QCOMPARE(h.frame("SSFrame1")->caption(), QStringLiteral("Delete Transactions"));
+    QCOMPARE(h.list("lstChqList")->columnTitles().mid(2),
              (QStringList{"Date", "Chq #", "Particulars", "Deposit", "Withdraw", "Code", "Balance"}));
-    QCOMPARE(h.window->lstDupList->columnTitles().mid(2),
+    QCOMPARE(h.list("lstDupList")->columnTitles().mid(2),
              (QStringList{"Day No.", "Chq #", "Particulars", "Deposit", "Withdraw", "Code"}));
 }
 
 void MainWindowTest::activationSetsCalendarCaption() {
     Harness h;
-    h.window->mnuQuikMemos->setText(QStringLiteral("something else"));
+    h.action("mnuQuikMemos")->setText(QStringLiteral("something else"));
     h.window->Form_Activate();
-    QCOMPARE(h.window->mnuQuikMemos->text(), QStringLiteral("Run Calen&dar"));
+    QCOMPARE(h.action("mnuQuikMemos")->text(), QStringLiteral("Run Calen&dar"));
 }
 
 void MainWindowTest::promptPanelClick_data() {
@@ -297,13 +297,13 @@ void MainWindowTest::promptPanelClick() {
     QFETCH(QString, text);
     QFETCH(bool, opens);
     Harness h(ini);
-    QVERIFY(h.window->Panel3D1->isVisible());
-    QCOMPARE(h.window->panelCompletion->caption(), text);
+    QVERIFY(h.panel("Panel3D1")->isVisible());
+    QCOMPARE(h.panel("panelCompletion")->caption(), text);
     if (opens)
         h.prompter.expectOpenFile(std::nullopt);
     else
         h.prompter.expectSaveFile(std::nullopt);
-    QTest::mouseClick(h.window->Panel3D1, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(h.panel("Panel3D1"), Qt::LeftButton, {}, QPoint(5, 5));
     VERIFY_DIALOGUE(h);
     QCOMPARE(h.prompter.transcript().front().fileOptions.title,
              opens ? QStringLiteral("Open Cheque Book") : QStringLiteral("New Cheque Book"));
@@ -312,13 +312,13 @@ void MainWindowTest::promptPanelClick() {
 void MainWindowTest::defaultsWithoutSettingsFile() {
     Harness h;
     QCOMPARE(h.window->size(), QSize(900, 540));
-    QCOMPARE(h.window->lstChqList->fontName(), QStringLiteral("Courier New"));
-    QCOMPARE(h.window->lstChqList->fontSize(), 9.75);
-    QVERIFY(h.window->lstChqList->fontBold());
-    QVERIFY(!h.window->lstChqList->fontItalic());
-    QCOMPARE(h.window->lstChqList->foreColor(), QColor(0, 0, 0xC0));
-    QCOMPARE(h.window->lstChqList->backColor(), QColor(0xC0, 0xFF, 0xFF));
-    QCOMPARE(h.window->mnuShowMsg->text(), QStringLiteral("Hide &Messages"));
+    QCOMPARE(h.list("lstChqList")->fontName(), QStringLiteral("Courier New"));
+    QCOMPARE(h.list("lstChqList")->fontSize(), 9.75);
+    QVERIFY(h.list("lstChqList")->fontBold());
+    QVERIFY(!h.list("lstChqList")->fontItalic());
+    QCOMPARE(h.list("lstChqList")->foreColor(), QColor(0, 0, 0xC0));
+    QCOMPARE(h.list("lstChqList")->backColor(), QColor(0xC0, 0xFF, 0xFF));
+    QCOMPARE(h.action("mnuShowMsg")->text(), QStringLiteral("Hide &Messages"));
     QVERIFY(h.window->messagesShown());
     QCOMPARE(h.window->windowTitle(), kApp);
     QVERIFY(!h.exists("ledgrn95.ini")); // reading creates nothing
@@ -330,20 +330,20 @@ void MainWindowTest::settingsReadAtStart() {
                    "FontBold=0\nFontItalic=-1\nTextColor=255\nBackColor=65280\n"
                    "0=/a/b.lgn\n1=none\n2=/c&d.lgn\n3=none\n"));
     QCOMPARE(h.window->size(), QSize(940, 600));
-    QCOMPARE(h.window->mnuShowMsg->text(), QStringLiteral("Show &Messages"));
-    QCOMPARE(h.window->lstDupList->fontName(), QStringLiteral("Arial"));
-    QCOMPARE(h.window->lstChqList->fontSize(), 12.0);
-    QVERIFY(!h.window->lstChqList->fontBold());
-    QVERIFY(h.window->lstChqList->fontItalic());
-    QCOMPARE(h.window->lstChqList->foreColor(), QColor(255, 0, 0));
-    QCOMPARE(h.window->lstChqList->backColor(), QColor(0, 255, 0));
-    QCOMPARE(h.window->mnuSelectFile[0]->text(), QStringLiteral("/a/b.lgn"));
-    QVERIFY(h.window->mnuSelectFile[0]->isVisible());
-    QVERIFY(!h.window->mnuSelectFile[1]->isVisible());
-    QCOMPARE(h.window->mnuSelectFile[2]->text(), QStringLiteral("/c&&d.lgn"));
-    QVERIFY(h.window->mnuSelectFile[2]->isVisible());
-    QVERIFY(!h.window->mnuSelectFile[3]->isVisible());
-    QVERIFY(h.window->mnuSepX->isVisible());
+    QCOMPARE(h.action("mnuShowMsg")->text(), QStringLiteral("Show &Messages"));
+    QCOMPARE(h.list("lstDupList")->fontName(), QStringLiteral("Arial"));
+    QCOMPARE(h.list("lstChqList")->fontSize(), 12.0);
+    QVERIFY(!h.list("lstChqList")->fontBold());
+    QVERIFY(h.list("lstChqList")->fontItalic());
+    QCOMPARE(h.list("lstChqList")->foreColor(), QColor(255, 0, 0));
+    QCOMPARE(h.list("lstChqList")->backColor(), QColor(0, 255, 0));
+    QCOMPARE(h.action("mnuSelectFile(0)")->text(), QStringLiteral("/a/b.lgn"));
+    QVERIFY(h.action("mnuSelectFile(0)")->isVisible());
+    QVERIFY(!h.action("mnuSelectFile(1)")->isVisible());
+    QCOMPARE(h.action("mnuSelectFile(2)")->text(), QStringLiteral("/c&&d.lgn"));
+    QVERIFY(h.action("mnuSelectFile(2)")->isVisible());
+    QVERIFY(!h.action("mnuSelectFile(3)")->isVisible());
+    QVERIFY(h.action("mnuSepX")->isVisible());
 }
 
 void MainWindowTest::exitNoWritesNothing() {
@@ -358,23 +358,23 @@ void MainWindowTest::exitNoWritesNothing() {
 void MainWindowTest::exitWritesSettingsInOrder() {
     Harness h;
     openSample(h);
-    h.window->mnuShowMsg->trigger(); // hidden messages are remembered
+    h.action("mnuShowMsg")->trigger(); // hidden messages are remembered
     h.prompter.expectMsgBox(kApp, "Exit Ledgerine?", kYesNoQ, ui::vbYes)
         .expectMsgBox(kApp, "Ledgerine open, Save it?", kYesNoQ, ui::vbNo);
-    QVERIFY(h.window->ExitLedgrn->isEnabled());
-    h.window->ExitLedgrn->trigger();
+    QVERIFY(h.action("ExitLedgrn")->isEnabled());
+    h.action("ExitLedgrn")->trigger();
     VERIFY_DIALOGUE(h);
     QVERIFY(!h.window->isVisible());
 
-    const QString listHeight = QString::number(h.window->lstChqList->height() * 15);
-    const QString listWidth = QString::number(h.window->lstChqList->width() * 15);
+    const QString listHeight = QString::number(h.list("lstChqList")->height() * 15);
+    const QString listWidth = QString::number(h.list("lstChqList")->width() * 15);
     QCOMPARE(iniLines(h),
              (QStringList{"[Ledgrn]", "Messages=0", "FormHeight=8100", "FormWidth=13500",
                           "ListHeight=" + listHeight, "ListWidth=" + listWidth, "TextColor=12582912",
                           "BackColor=16777152", "FontName=Courier New", "FontSize=10", "FontBold=-1",
                           "FontItalic=0", "0=" + h.path("a.lgn"), "1=none", "2=none", "3=none"}));
     // The list took part in the layout, so its size is real.
-    QVERIFY(h.window->lstChqList->height() > 100);
+    QVERIFY(h.list("lstChqList")->height() > 100);
 
     // A second start reads back what the first one wrote.
     ledger::ProfileSettingsStore store;

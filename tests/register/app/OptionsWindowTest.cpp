@@ -72,25 +72,25 @@ void OptionsWindowTest::fonts() {
                                 QStringLiteral("CAUTION\nYou have selected a font size which may cause\nalignment problems "
                                                "in the list boxes!\n\nCONTINUE?"),
                                 ui::vbYesNo + ui::vbExclamation, caution);
-    QVERIFY(h.window->mnuCustFonts->isEnabled());
-    h.window->mnuCustFonts->trigger();
+    QVERIFY(h.action("mnuCustFonts")->isEnabled());
+    h.action("mnuCustFonts")->trigger();
     VERIFY_DIALOGUE(h);
     QCOMPARE(QString::fromStdString(h.window->settings().fontName), fontAfter);
     QCOMPARE(h.window->settings().fontSize, sizeAfter);
-    QCOMPARE(h.window->lstChqList->fontName(), fontAfter);
-    QCOMPARE(h.window->lstDupList->fontName(), fontAfter);
-    QCOMPARE(h.window->lblTips->caption(), QString()); // the tip is gone once the lists are rebuilt
+    QCOMPARE(h.list("lstChqList")->fontName(), fontAfter);
+    QCOMPARE(h.list("lstDupList")->fontName(), fontAfter);
+    QCOMPARE(h.panel("lblTips")->caption(), QString()); // the tip is gone once the lists are rebuilt
 }
 
 void OptionsWindowTest::coloursReachBothListsAndTheSettingsFile() {
     Harness h;
     h.prompter.expectColor(QColor(255, 0, 0));
-    h.window->mnuTextColor->trigger();
+    h.action("mnuTextColor")->trigger();
     h.prompter.expectColor(std::nullopt); // cancelled: the background stays
-    h.window->mnuBackColor->trigger();
+    h.action("mnuBackColor")->trigger();
     VERIFY_DIALOGUE(h);
-    QCOMPARE(h.window->lstChqList->foreColor(), QColor(255, 0, 0));
-    QCOMPARE(h.window->lstDupList->foreColor(), QColor(255, 0, 0));
+    QCOMPARE(h.list("lstChqList")->foreColor(), QColor(255, 0, 0));
+    QCOMPARE(h.list("lstDupList")->foreColor(), QColor(255, 0, 0));
     h.prompter.expectMsgBox(kApp, QStringLiteral("Exit Ledgerine?"), kYesNoQ, ui::vbYes);
     QVERIFY(h.window->exitLedgerine());
     const QByteArray ini = h.readFile(QStringLiteral("ledgrn95.ini"));
@@ -101,17 +101,17 @@ void OptionsWindowTest::coloursReachBothListsAndTheSettingsFile() {
 void OptionsWindowTest::restoreDefaultsUndoesEveryOption() {
     Harness h(QByteArray("[Ledgrn]\nMessages=0\nFormHeight=4500\nFormWidth=6000\nTextColor=255\nBackColor=0\n"
                          "FontName=DejaVu Sans Mono\nFontSize=14\nFontBold=0\nFontItalic=-1\n"));
-    QCOMPARE(h.window->mnuShowMsg->text(), QStringLiteral("Show &Messages"));
+    QCOMPARE(h.action("mnuShowMsg")->text(), QStringLiteral("Show &Messages"));
     QVERIFY(h.window->size() != QSize(900, 540));
-    h.window->mnuRestoreDefaults->trigger();
+    h.action("mnuRestoreDefaults")->trigger();
     VERIFY_DIALOGUE(h); // restoring asks nothing
-    QCOMPARE(h.window->mnuShowMsg->text(), QStringLiteral("Hide &Messages"));
+    QCOMPARE(h.action("mnuShowMsg")->text(), QStringLiteral("Hide &Messages"));
     QVERIFY(h.window->messagesShown());
     QCOMPARE(h.window->size(), QSize(900, 540));
-    QCOMPARE(h.window->lstChqList->fontName(), QStringLiteral("Courier New"));
-    QCOMPARE(h.window->lstChqList->foreColor(), QColor(0, 0, 192));
-    QCOMPARE(h.window->lstDupList->backColor(), QColor(192, 255, 255));
-    QCOMPARE(h.window->lblTips->caption(), QString());
+    QCOMPARE(h.list("lstChqList")->fontName(), QStringLiteral("Courier New"));
+    QCOMPARE(h.list("lstChqList")->foreColor(), QColor(0, 0, 192));
+    QCOMPARE(h.list("lstDupList")->backColor(), QColor(192, 255, 255));
+    QCOMPARE(h.panel("lblTips")->caption(), QString());
 }
 
 // The texts and the balance colour of the information window, as it opens.
@@ -126,7 +126,7 @@ QStringList infoShown(Harness& h) {
         info.Command3D1->click();
         return info.result();
     });
-    h.window->mnuInfo->trigger();
+    h.action("mnuInfo")->trigger();
     return shown;
 }
 

@@ -85,14 +85,14 @@ void OutsideLinksTest::dayPickedFromTheMainWindowChangesOnlyTheLabel() {
             l << h.line(i);
         return l;
     }();
-    h.window->Command3D4->click();
+    h.button("Command3D4")->click();
     ledger::frmCalendar* w = calendarOf(h).window();
     QVERIFY(w);
     QCOMPARE(w->windowTitle(), QStringLiteral("Click to select date"));
     QCOMPARE(w->Label1->text(), QStringLiteral("12/07/2026")); // today, as the window opens
     QVERIFY(h.window->calendarOpen());
     h.window->Form_Activate();
-    QCOMPARE(h.window->mnuQuikMemos->text(), QStringLiteral("Close Calen&dar"));
+    QCOMPARE(h.action("mnuQuikMemos")->text(), QStringLiteral("Close Calen&dar"));
     clickDay(*w, 19);
     QCOMPARE(w->Label1->text(), QStringLiteral("12/19/2026"));
     for (int i = 0; i < h.lineCount(); ++i)
@@ -118,12 +118,12 @@ void OutsideLinksTest::closingTheCalendar() {
     QFETCH(int, answer);
     Harness h;
     QVERIFY(registerCalendar());
-    h.window->mnuQuikMemos->trigger();
+    h.action("mnuQuikMemos")->trigger();
     ledger::frmCalendar* w = calendarOf(h).window();
     QVERIFY(w);
     h.prompter.expectMsgBox(kApp, kCloseCalendar, kYesNoQ, answer);
     if (how == QLatin1String("toggle"))
-        h.window->Command3D4->click();
+        h.button("Command3D4")->click();
     else if (how == QLatin1String("quit"))
         w->cmdQuit->click();
     else if (how == QLatin1String("closebox"))
@@ -134,11 +134,11 @@ void OutsideLinksTest::closingTheCalendar() {
     const bool closed = answer == ui::vbYes;
     QCOMPARE(calendarOf(h).isOpen(), !closed);
     QCOMPARE(h.window->calendarOpen(), !closed);
-    QCOMPARE(h.window->mnuQuikMemos->text(),
+    QCOMPARE(h.action("mnuQuikMemos")->text(),
              closed ? QStringLiteral("Run Calen&dar") : QStringLiteral("Close Calen&dar"));
     // Closed, the toggle opens it again without a question.
     if (closed) {
-        h.window->mnuQuikMemos->trigger();
+        h.action("mnuQuikMemos")->trigger();
         QVERIFY(calendarOf(h).isOpen());
         VERIFY_DIALOGUE(h);
     }
@@ -149,7 +149,7 @@ void OutsideLinksTest::dayPickedFromTheEntryFormFillsItsDateBox() {
     QVERIFY(registerCalendar());
     openSampleBook(h);
     // A calendar opened from the main window is offered for closing first.
-    h.window->Command3D4->click();
+    h.button("Command3D4")->click();
     QString dateBox;
     QString itemWhileOpen;
     QString itemAfter;
@@ -158,24 +158,24 @@ void OutsideLinksTest::dayPickedFromTheEntryFormFillsItsDateBox() {
         auto& entry = static_cast<ledger::frmChqUP&>(d);
         entry.show();
         h.prompter.expectMsgBox(kApp, QStringLiteral("Calendar already open!\nClose Calendar?"), kYesNoQ, ui::vbYes);
-        entry.cmdCalendar->click();
+        control<ui::SSCommand>(&entry, "cmdCalendar")->click();
         if (calendarOf(h).isOpen())
             return int(QDialog::Rejected);
-        entry.nmuCalendar->trigger(); // now opens it, owned by the entry form
+        control<QAction>(&entry, "nmuCalendar")->trigger(); // now opens it, owned by the entry form
         ledger::frmCalendar* w = calendarOf(h).window();
         if (!w)
             return int(QDialog::Rejected);
-        itemWhileOpen = entry.nmuCalendar->text();
+        itemWhileOpen = control<QAction>(&entry, "nmuCalendar")->text();
         clickDay(*w, 3);
-        dateBox = entry.txtDate->text();
-        focusOnDate = entry.focusWidget() == entry.txtDate;
+        dateBox = control<QLineEdit>(&entry, "txtDate")->text();
+        focusOnDate = entry.focusWidget() == control<QLineEdit>(&entry, "txtDate");
         h.prompter.expectMsgBox(kApp, kCloseCalendar, kYesNoQ, ui::vbYes);
         w->cmdQuit->click();
-        itemAfter = entry.nmuCalendar->text();
+        itemAfter = control<QAction>(&entry, "nmuCalendar")->text();
         entry.hide();
         return int(QDialog::Rejected);
     });
-    h.window->cmdNewItem->click();
+    h.button("cmdNewItem")->click();
     VERIFY_DIALOGUE(h);
     QCOMPARE(dateBox, QStringLiteral("12/03/2026"));
     QVERIFY(focusOnDate);
@@ -192,7 +192,7 @@ void OutsideLinksTest::unregisteredCalendarIsReportedPlainly() {
                                            "{0A9F72E0-91CE-101B-AFF8-00AA003E1700} could not be created (it is not "
                                            "registered).\nInstall the calendar control again, then retry."),
                             kOkExcl, ui::vbOK);
-    h.window->Command3D4->click();
+    h.button("Command3D4")->click();
     VERIFY_DIALOGUE(h);
     QVERIFY(!calendarOf(h).isOpen());
     QVERIFY(!h.window->calendarOpen());
@@ -207,14 +207,14 @@ void OutsideLinksTest::runningCalculatorIsClosedAndNoneStarted() {
         Harness h;
         auto* link = h.window->findChild<ledger::CalculatorLink*>();
         link->setProgram(binDir() + QStringLiteral("/abacon32"));
-        h.window->NmuCalc->trigger();
+        h.action("NmuCalc")->trigger();
         VERIFY_DIALOGUE(h);
         QCOMPARE(link->startedProcesses().size(), std::size_t(1));
         const int pid = link->startedProcesses().front();
         QVERIFY2(QTest::qWaitFor([] { return static_cast<bool>(winapi::FindWindowA(nullptr, "Abacon")); }, 30000),
                  "the calculator never answered to its caption");
         h.prompter.expectMsgBox(kApp, QStringLiteral("Abacon already running!\nClose Abacon?"), kYesNoQ, ui::vbYes);
-        h.window->Command3D1->click();
+        h.button("Command3D1")->click();
         VERIFY_DIALOGUE(h);
         const std::optional<int> code = winapi::waitForProcess(pid, std::chrono::seconds(30));
         QVERIFY2(code.has_value(), "Alt+F4 did not close the calculator");
@@ -238,7 +238,7 @@ void OutsideLinksTest::calculatorThatCannotStartIsReported() {
         link->setProgram(h.path(QStringLiteral("abacon32"))); // not there
         h.prompter.expectMsgBox(QStringLiteral("Run Abacon"), QStringLiteral("Abacon not available"),
                                 ui::vbOKOnly + ui::vbInformation, ui::vbOK);
-        h.window->NmuCalc->trigger();
+        h.action("NmuCalc")->trigger();
         VERIFY_DIALOGUE(h);
         QCOMPARE(h.prompter.beepCount(), 1);
         QVERIFY(link->startedProcesses().empty());
@@ -268,15 +268,15 @@ void OutsideLinksTest::pasteWithoutGuidanceOrField() {
     w.setGuidanceShown(guidance);
     w.show();
     if (onField)
-        w.txtAmount->setFocus();
+        control<QLineEdit>(&w, "txtAmount")->setFocus();
     else
-        w.cmdAbacon->setFocus();
+        control<ui::SSCommand>(&w, "cmdAbacon")->setFocus();
     if (!onField)
         prompter.expectMsgBox(kApp, QStringLiteral("You must select a field before you can paste any data! Try Again!"),
                               ui::vbOKOnly + ui::vbCritical, ui::vbOK);
-    w.mnuPaste->trigger();
+    control<QAction>(&w, "mnuPaste")->trigger();
     QVERIFY2(prompter.clean(), qPrintable(prompter.report()));
-    QCOMPARE(w.txtAmount->text(), amount);
+    QCOMPARE(control<QLineEdit>(&w, "txtAmount")->text(), amount);
 }
 
 int runOutsideLinksTest(int argc, char** argv) {

@@ -86,7 +86,7 @@ frnReconcil* reconcil(Harness& h) {
 frnReconcil* startReconcile(Harness& h) {
     if (h.window->messagesShown())
         h.prompter.expectMsgBox(kGuardTitle, kCleared, kYesNoQ, ui::vbYes);
-    h.window->mnuReconcile->trigger();
+    h.action("mnuReconcile")->trigger();
     return reconcil(h);
 }
 
@@ -284,43 +284,43 @@ void ReconcileWindowTest::followsTheRegister() {
     h.window->mnuShowMsg_Click(); // the figures alone; no boxes
     frnReconcil* w = startReconcile(h);
     // Nothing calculated yet: changes in the register show nothing.
-    h.window->lstChqList->selectOnly(2);
-    h.window->ctlCleared->click();
+    h.list("lstChqList")->selectOnly(2);
+    h.button("ctlCleared")->click();
     QCOMPARE(w->lblNet->text(), QString());
 
     w->txtStatementBalance->setText(QStringLiteral("1250.25"));
     w->pctTab->click();
     QCOMPARE(w->lblNet->text(), QStringLiteral("$0.00"));
     // Un-clearing the payroll deposit makes it outstanding again.
-    h.window->ctlCleared->click();
+    h.button("ctlCleared")->click();
     QCOMPARE(w->lblDeposits->text(), QStringLiteral("$1,200.25 "));
     QCOMPARE(w->lblNet->text(), QStringLiteral("$1,200.25"));
     QCOMPARE(colourOf(w->lblNet), kBlack);
     QVERIFY(w->flashing());
     // Clearing it again brings the difference back to zero and stops the flashing.
-    h.window->ctlCleared->click();
+    h.button("ctlCleared")->click();
     QCOMPARE(w->lblNet->text(), QStringLiteral("$0.00"));
     QCOMPARE(colourOf(w->lblNet), kBlue);
     QVERIFY(!w->flashing());
     QCOMPARE(w->txtStatementBalance->text(), QStringLiteral("$1,250.25"));
 
     // Deleting the rent cheque (cleared) changes the balance, and so the difference.
-    h.window->lstChqList->selectOnly(1);
-    h.window->cmdDelete->click();
+    h.list("lstChqList")->selectOnly(1);
+    h.button("cmdDelete")->click();
     h.prompter.expectMsgBox(kApp,
                             QStringLiteral("Save backup Ledgerine file before deleteing selected item(s)?"),
                             kYesNoQ, ui::vbNo);
     h.prompter.expectMsgBox(kApp, QStringLiteral("Deleted items CANNOT be recovered\n         CONTINUE?"),
                             kYesNoQ, ui::vbYes);
-    h.window->picChkmark->click();
+    h.button("picChkmark")->click();
     QCOMPARE(w->lblBalance->text(), QStringLiteral("$1,700.25 "));
     QCOMPARE(w->lblNet->text(), QStringLiteral("($450.00) "));
     QCOMPARE(colourOf(w->lblNet), kMagenta);
 
     // Once hidden the window no longer follows; closing the book takes its figures away.
     w->cmdExit->click();
-    h.window->lstChqList->selectOnly(0);
-    h.window->ctlCleared->click();
+    h.list("lstChqList")->selectOnly(0);
+    h.button("ctlCleared")->click();
     QCOMPARE(w->lblDeposits->text(), QStringLiteral("$0.00 "));
     startReconcile(h);
     const QString close = QStringLiteral("Close File");

@@ -57,7 +57,7 @@ void RegisterModelTest::rowsAndRoles() {
     // The list reads the same text through the model.
     QCOMPARE(h.lineCount(), 3);
     QCOMPARE(h.line(2), kSampleLines[2]);
-    QCOMPARE(h.window->lstChqList->field(0, 7), QStringLiteral("OPEN"));
+    QCOMPARE(h.list("lstChqList")->field(0, 7), QStringLiteral("OPEN"));
 }
 
 void RegisterModelTest::commandsReachTheView_data() {
@@ -92,7 +92,7 @@ void RegisterModelTest::commandsReachTheView() {
     QFETCH(int, currentAfter);
     Harness h;
     open(h);
-    ui::Vx3dList* list = h.window->lstChqList;
+    ui::Vx3dList* list = h.list("lstChqList");
     list->clearSelection();
     for (int line : selected)
         list->setSelected(line, true);
@@ -100,15 +100,15 @@ void RegisterModelTest::commandsReachTheView() {
     QSignalSpy resets(&m, &QAbstractItemModel::modelReset);
     QSignalSpy repaints(&m, &QAbstractItemModel::dataChanged);
     if (command == "cleared") {
-        h.window->ctlCleared->click();
+        h.button("ctlCleared")->click();
     } else if (command == "delete") {
         h.prompter.expectMsgBox(kApp, "Save backup Ledgerine file before deleteing selected item(s)?", kYesNoQ,
                                 ui::vbNo);
         h.prompter.expectMsgBox(kApp, "Deleted items CANNOT be recovered\n         CONTINUE?", kYesNoQ, ui::vbYes);
-        h.window->cmdDelete->click();
-        h.window->picChkmark->click();
+        h.button("cmdDelete")->click();
+        h.button("picChkmark")->click();
     } else {
-        h.window->cmdSortCodes->click();
+        h.button("cmdSortCodes")->click();
     }
     VERIFY_DIALOGUE(h);
     QCOMPARE(!resets.isEmpty(), reset);
@@ -123,21 +123,21 @@ void RegisterModelTest::commandsReachTheView() {
     QCOMPARE(QList<int>(after.begin(), after.end()), selectedAfter);
     QCOMPARE(list->ListIndex(), currentAfter);
     QVERIFY(h.book()->changed);
-    QCOMPARE(h.window->lblTransNumber->text().trimmed(), QString::number(lines.size()));
+    QCOMPARE(h.label("lblTransNumber")->text().trimmed(), QString::number(lines.size()));
 }
 
 void RegisterModelTest::closedBookEmptiesTheList() {
     Harness h;
     open(h);
-    h.window->lstChqList->selectOnly(1);
+    h.list("lstChqList")->selectOnly(1);
     h.prompter.expectMsgBox("Close File", "Check Book File Currently Open. Save It?", kYesNoQ, ui::vbNo)
         .expectMsgBox("Close File", "Close without saving?", kYesNoQ, ui::vbYes);
     QVERIFY(h.session().close());
     VERIFY_DIALOGUE(h);
     QCOMPARE(h.window->registerModel().rowCount(), 0);
     QCOMPARE(h.lineCount(), 0);
-    QCOMPARE(h.window->lstChqList->SelCount(), 0);
-    QCOMPARE(h.window->lstChqList->ListIndex(), -1);
+    QCOMPARE(h.list("lstChqList")->SelCount(), 0);
+    QCOMPARE(h.list("lstChqList")->ListIndex(), -1);
     QCOMPARE(h.line(0), QString());
 }
 

@@ -27,14 +27,14 @@ QStringList lines(Harness& h) {
 QString order(Harness& h) {
     QStringList out;
     for (int i = 0; i < h.lineCount(); ++i)
-        out << h.window->lstChqList->field(i, 4).trimmed();
+        out << h.list("lstChqList")->field(i, 4).trimmed();
     return out.join(QLatin1Char(','));
 }
 
 void select(Harness& h, const QList<int>& selected) {
-    h.window->lstChqList->clearSelection();
+    h.list("lstChqList")->clearSelection();
     for (int line : selected)
-        h.window->lstChqList->setSelected(line, true);
+        h.list("lstChqList")->setSelected(line, true);
 }
 
 ledger::ChequeBook bookOf(const std::vector<std::tuple<int, const char*, const char*, int>>& rows) {
@@ -102,6 +102,19 @@ void RegisterOpsTest::guard_data() {
     }
     QTest::newRow("copy, empty register") << "mnuCopy" << true << "Copy Items" << noLine;
     QTest::newRow("new item, no book") << "cmdNewItem" << false << "New Item" << notOpen;
+    // The menu and pop-up items run the same commands, each exactly once (one box, not two).
+    const char* items[][2] = {
+        {"mnuDateSort", "Date Sort"},         {"mnuCodeSort", "Code Sort"},
+        {"mnuSearch", "Search"},              {"mnuCleared", "Transaction Cleared"},
+        {"popupCleared", "Transaction Cleared"}, {"mnuDeleteTransaction", "Delete Item"},
+        {"popupDelete", "Delete Item"},       {"mnuChangeTrans", "Update Item"},
+        {"popupChange", "Update Item"},       {"mnuDefined", "Duplicated Entry"},
+        {"popupDup", "Duplicated Entry"},     {"mnuPopupCopy", "Copy Items"},
+        {"mnuAddAutoDup", "Ledgerine 95"}};
+    for (const auto& r : items)
+        QTest::newRow(qPrintable(QStringLiteral("%1, empty register").arg(r[0])))
+            << r[0] << true << r[1] << noLine;
+    QTest::newRow("new item from the pop-up, no book") << "popupNew" << false << "New Item" << notOpen;
 }
 
 void RegisterOpsTest::guard() {
@@ -166,10 +179,10 @@ void RegisterOpsTest::sort() {
     QCOMPARE(progress.seen, QStringList{QStringLiteral("Sorting Cheque Book - Household on %1 sequence")
                                             .arg(letter == 'C' ? "CODE" : "DATE")});
     QVERIFY(h.book()->changed);
-    QCOMPARE(h.window->lblTips->caption(), QString());
+    QCOMPARE(h.panel("lblTips")->caption(), QString());
     // Item numbers and balances follow the new order.
-    QCOMPARE(h.window->lstChqList->field(0, 1), QStringLiteral("1"));
-    QCOMPARE(h.window->lstChqList->field(4, 8), QStringLiteral("5.00"));
+    QCOMPARE(h.list("lstChqList")->field(0, 1), QStringLiteral("1"));
+    QCOMPARE(h.list("lstChqList")->field(4, 8), QStringLiteral("5.00"));
 }
 
 void RegisterOpsTest::toggleCleared_data() {
@@ -184,7 +197,7 @@ void RegisterOpsTest::toggleCleared() {
     open(h);
     auto run = [&] {
         if (invoker == QLatin1String("dblClick"))
-            emit h.window->lstChqList->dblClick();
+            emit h.list("lstChqList")->dblClick();
         else if (auto* a = h.window->findChild<QAction*>(invoker))
             a->trigger();
         else
@@ -237,25 +250,25 @@ void RegisterOpsTest::deleteNonContiguous() {
         h,
         bookOf({{1, "a", "X", 1}, {2, "b", "X", 2}, {3, "c", "X", 3}, {4, "d", "X", -4}, {5, "e", "X", -5}}));
     select(h, selected);
-    h.window->cmdDelete->click();
+    h.button("cmdDelete")->click();
     QCOMPARE(h.window->windowTitle(), QStringLiteral("Selected Transaction(s) to be Deleted!"));
-    QVERIFY(h.window->SSFrame1->isVisibleTo(h.window.get()));
+    QVERIFY(h.frame("SSFrame1")->isVisibleTo(h.window.get()));
     h.prompter
         .expectMsgBox(kApp, "Save backup Ledgerine file before deleteing selected item(s)?", kYesNoQ,
                       ui::vbNo)
         .expectMsgBox(kApp, "Deleted items CANNOT be recovered\n         CONTINUE?", kYesNoQ, confirm);
     Progress progress(h);
-    h.window->picChkmark->click();
+    h.button("picChkmark")->click();
     VERIFY_DIALOGUE(h);
     QCOMPARE(order(h), left);
-    QCOMPARE(h.window->lblBalance->text(), balance);
+    QCOMPARE(h.label("lblBalance")->text(), balance);
     QCOMPARE(h.book()->changed, confirm == ui::vbYes);
     QCOMPARE(progress.seen,
              confirm == ui::vbYes ? QStringList{"Please wait! Deleting selected items!"} : QStringList());
     if (confirm == ui::vbYes) {
         QCOMPARE(h.window->windowTitle(), QStringLiteral("Ledgerine 95 <Household>"));
-        QVERIFY(!h.window->SSFrame1->isVisibleTo(h.window.get()));
-        QCOMPARE(h.window->lblTransNumber->text(), QString::number(left.count(QLatin1Char(',')) + 1) + " ");
+        QVERIFY(!h.frame("SSFrame1")->isVisibleTo(h.window.get()));
+        QCOMPARE(h.label("lblTransNumber")->text(), QString::number(left.count(QLatin1Char(',')) + 1) + " ");
     }
 }
 
@@ -264,13 +277,13 @@ void RegisterOpsTest::deleteBackupKeepsBookPath() {
     open(h);
     const QByteArray before = h.readFile("a.lgn");
     select(h, {2});
-    h.window->popupDelete->trigger();
+    h.action("popupDelete")->trigger();
     h.prompter
         .expectMsgBox(kApp, "Save backup Ledgerine file before deleteing selected item(s)?", kYesNoQ,
                       ui::vbYes)
         .expectSaveFile(chosen(h.path("backup.lgn")))
         .expectMsgBox(kApp, "Deleted items CANNOT be recovered\n         CONTINUE?", kYesNoQ, ui::vbYes);
-    h.window->picChkmark->click();
+    h.button("picChkmark")->click();
     VERIFY_DIALOGUE(h);
     QCOMPARE(h.prompter.transcript().at(2).title, QStringLiteral("Backup"));
     QCOMPARE(h.readFile("backup.lgn"), before); // the three items, written before the delete
@@ -284,21 +297,21 @@ void RegisterOpsTest::deleteCancel() {
     open(h);
     h.prompter.expectMsgBox(kApp, "No Items selected to delete!", kOkExcl, ui::vbOK);
     select(h, {});
-    h.window->mnuDeleteTransaction->trigger();
-    QVERIFY(!h.window->SSFrame1->isVisibleTo(h.window.get()));
+    h.action("mnuDeleteTransaction")->trigger();
+    QVERIFY(!h.frame("SSFrame1")->isVisibleTo(h.window.get()));
     select(h, {0});
-    h.window->cmdDelete->click();
+    h.button("cmdDelete")->click();
     select(h, {}); // the user may still change the selection
     h.prompter.expectMsgBox(kApp, "No Items selected to delete!", kOkExcl, ui::vbOK);
-    h.window->picChkmark->click();
+    h.button("picChkmark")->click();
     select(h, {1, 2});
-    h.window->cmdDelCancel->click();
+    h.button("cmdDelCancel")->click();
     VERIFY_DIALOGUE(h);
-    QCOMPARE(h.window->lstChqList->selectedLines(), (std::vector<int>{1, 2})); // nothing lost but the frame
-    QVERIFY(!h.window->SSFrame1->isVisibleTo(h.window.get()));
+    QCOMPARE(h.list("lstChqList")->selectedLines(), (std::vector<int>{1, 2})); // nothing lost but the frame
+    QVERIFY(!h.frame("SSFrame1")->isVisibleTo(h.window.get()));
     QCOMPARE(h.window->windowTitle(), QStringLiteral("Ledgerine 95 <Household>"));
     QCOMPARE(lines(h), kSampleLines);
-    QCOMPARE(h.window->lblTransNumber->text(), QStringLiteral("3 "));
+    QCOMPARE(h.label("lblTransNumber")->text(), QStringLiteral("3 "));
     QCOMPARE(h.book()->changed, false);
 }
 
@@ -308,10 +321,10 @@ void RegisterOpsTest::copyLinesByteForByte() {
     h.clipboard.setText(QStringLiteral("old"));
     h.prompter.expectMsgBox(kApp, "No Items selected to Copy!", kOkExcl, ui::vbOK);
     select(h, {});
-    h.window->mnuCopy->trigger();
+    h.action("mnuCopy")->trigger();
     QCOMPARE(h.clipboard.text(), QStringLiteral("old"));
     select(h, {2, 0});
-    h.window->mnuPopupCopy->trigger();
+    h.action("mnuPopupCopy")->trigger();
     VERIFY_DIALOGUE(h);
     const QByteArray expected =
         "d\t1\t10/01/26\t00000\tOpening Balance          \t500.00\t\tOPEN\t500.00\r"
@@ -351,9 +364,9 @@ void RegisterOpsTest::search() {
     });
     for (const QString& m : messages)
         h.prompter.expectMsgBox("Search", m, ui::vbOKOnly + ui::vbInformation, ui::vbOK);
-    h.window->mnuSearch->trigger();
+    h.action("mnuSearch")->trigger();
     VERIFY_DIALOGUE(h);
-    const std::vector<int> now = h.window->lstChqList->selectedLines();
+    const std::vector<int> now = h.list("lstChqList")->selectedLines();
     QCOMPARE(now, std::vector<int>{selected < 0 ? 1 : selected});
     QCOMPARE(h.book()->changed, false);
 }
@@ -362,19 +375,19 @@ void RegisterOpsTest::firstAndLast() {
     Harness h;
     open(h);
     select(h, {0, 1});
-    h.window->DownPointer->click();
-    QCOMPARE(h.window->lstChqList->selectedLines(), std::vector<int>{2});
-    QCOMPARE(h.window->lstChqList->ListIndex(), 2);
-    h.window->UpPointer->click();
-    QCOMPARE(h.window->lstChqList->selectedLines(), std::vector<int>{0});
-    QCOMPARE(h.window->lstChqList->ListIndex(), 0);
+    h.button("DownPointer")->click();
+    QCOMPARE(h.list("lstChqList")->selectedLines(), std::vector<int>{2});
+    QCOMPARE(h.list("lstChqList")->ListIndex(), 2);
+    h.button("UpPointer")->click();
+    QCOMPARE(h.list("lstChqList")->selectedLines(), std::vector<int>{0});
+    QCOMPARE(h.list("lstChqList")->ListIndex(), 0);
 
     Harness one;
     ledger::ChequeBook single = sampleBook();
     single.items.resize(1);
     open(one, single);
-    one.window->DownPointer->click();
-    QCOMPARE(one.window->lstChqList->selectedLines(), std::vector<int>{0});
+    one.button("DownPointer")->click();
+    QCOMPARE(one.list("lstChqList")->selectedLines(), std::vector<int>{0});
     VERIFY_DIALOGUE(h);
     VERIFY_DIALOGUE(one);
 }
@@ -387,7 +400,7 @@ void RegisterOpsTest::negativeBalanceInParentheses() {
     open(h, b);
     QCOMPARE(h.line(0),
              QStringLiteral(" \t1\t11/02/26\t00007\tOverdrawn                \t\t12.50\tFEE \t(12.50)"));
-    QCOMPARE(h.window->lblBalance->text(), QStringLiteral("($12.50)"));
+    QCOMPARE(h.label("lblBalance")->text(), QStringLiteral("($12.50)"));
 }
 
 void RegisterOpsTest::lineAfterDelete_data() {
@@ -411,26 +424,26 @@ void RegisterOpsTest::lineAfterDelete() {
     Harness h;
     open(h);
     select(h, selected);
-    h.window->cmdDelete->click();
+    h.button("cmdDelete")->click();
     h.prompter
         .expectMsgBox(kApp, "Save backup Ledgerine file before deleteing selected item(s)?", kYesNoQ,
                       ui::vbNo)
         .expectMsgBox(kApp, "Deleted items CANNOT be recovered\n         CONTINUE?", kYesNoQ, ui::vbYes);
-    h.window->picChkmark->click();
+    h.button("picChkmark")->click();
     VERIFY_DIALOGUE(h);
     // The list stays where the user was; nothing is selected that the user did not choose.
-    QCOMPARE(h.window->lstChqList->ListIndex(), current);
-    QCOMPARE(h.window->lstChqList->SelCount(), 0);
-    QCOMPARE(h.window->lblTransNumber->text(), count);
-    QCOMPARE(h.window->lblBalance->text(), balance);
+    QCOMPARE(h.list("lstChqList")->ListIndex(), current);
+    QCOMPARE(h.list("lstChqList")->SelCount(), 0);
+    QCOMPARE(h.label("lblTransNumber")->text(), count);
+    QCOMPARE(h.label("lblBalance")->text(), balance);
     // The commands on one item refuse cleanly afterwards.
     h.prompter.expectMsgBox(current < 0 ? QStringLiteral("Update Item") : kApp,
                             current < 0 ? QStringLiteral("Please make a transaction selection!")
                                         : QStringLiteral("No Item Selected!"),
                             kOkExcl, ui::vbOK);
-    h.window->cmdChange->click();
-    h.window->DownPointer->click();
-    QCOMPARE(h.window->lstChqList->selectedLines(),
+    h.button("cmdChange")->click();
+    h.button("DownPointer")->click();
+    QCOMPARE(h.list("lstChqList")->selectedLines(),
              current < 0 ? std::vector<int>{} : std::vector<int>{h.lineCount() - 1});
     VERIFY_DIALOGUE(h);
 }

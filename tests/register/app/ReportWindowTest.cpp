@@ -65,13 +65,13 @@ void ReportWindowTest::commaExportWritesTheRegister() {
     openBook(h, sampleBook());
     acceptDates(h);
     h.prompter.expectSaveFile(chosen(h.path("out.csv")));
-    h.window->mnuComma->trigger();
+    h.action("mnuComma")->trigger();
     VERIFY_DIALOGUE(h);
     QCOMPARE(h.readFile("out.csv"),
              QByteArray("\"10/01/26\",0,\"Opening Balance          \",500,\"OPEN\",\"d\"\r\n"
                         "\"10/04/26\",101,\"Maple Court Rentals      \",-450,\"RENT\",\"c\"\r\n"
                         "\"11/03/26\",0,\"Payroll                  \",1200.25,\"INC \",\" \"\r\n"));
-    QCOMPARE(h.window->lblTips->caption(), QString());
+    QCOMPARE(h.panel("lblTips")->caption(), QString());
 }
 
 void ReportWindowTest::failedExportLeavesTheOldFile() {
@@ -90,7 +90,7 @@ void ReportWindowTest::failedExportLeavesTheOldFile() {
     const int ari = ui::vbAbortRetryIgnore + ui::vbExclamation;
     h.prompter.expectMsgBox("Disk Error", refused, ari, ui::vbRetry);
     h.prompter.expectMsgBox("Disk Error", refused, ari, ui::vbAbort);
-    h.window->mnuComma->trigger();
+    h.action("mnuComma")->trigger();
     VERIFY_DIALOGUE(h);
     QCOMPARE(h.readFile("out.csv"), QByteArray("old"));
     QCOMPARE(QDir(h.dir.path()).entryList({"out.csv*"}, QDir::Files), QStringList{"out.csv"});
@@ -101,7 +101,7 @@ void ReportWindowTest::printGoesLineByLineInTheRegisterFont() {
     openBook(h, longBook(56));
     acceptDates(h);
     h.prompter.expectPrint(ui::PrintDialogResult{});
-    h.window->cmdPrint->click();
+    h.button("cmdPrint")->click();
     VERIFY_DIALOGUE(h);
     const QStringList& calls = h.printer.calls();
     QCOMPARE(calls.value(0), QStringLiteral("font Courier New 10"));
@@ -109,13 +109,13 @@ void ReportWindowTest::printGoesLineByLineInTheRegisterFont() {
     QCOMPARE(calls.indexOf(QStringLiteral("newPage")), 1 + 6 + 55); // font, header, 55 items
     QCOMPARE(calls.last(), QStringLiteral("endDoc"));
     QVERIFY(calls.value(calls.size() - 2).startsWith("line TOTALS -- Number of transactions:  56"));
-    QCOMPARE(h.window->lblTips->caption(), QString());
+    QCOMPARE(h.panel("lblTips")->caption(), QString());
 
     // Cancelling the print dialog ends the command without a word.
     acceptDates(h);
     h.prompter.expectPrint(std::nullopt);
     const qsizetype before = calls.size();
-    h.window->mnuPrint->trigger();
+    h.action("mnuPrint")->trigger();
     VERIFY_DIALOGUE(h);
     QCOMPARE(h.printer.calls().size(), before);
 }
@@ -135,7 +135,7 @@ void ReportWindowTest::missingPrintFontAsksFirst() {
     h.prompter.expectPrint(ui::PrintDialogResult{});
     h.prompter.expectMsgBox("Print Error", "Courier New font not available.\rContinue with system default?",
                             ui::vbYesNo + ui::vbCritical, answer);
-    h.window->cmdPrint->click();
+    h.button("cmdPrint")->click();
     VERIFY_DIALOGUE(h);
     const QStringList& calls = h.printer.calls();
     QCOMPARE(calls.filter(QStringLiteral("font ")).size(), 0);
@@ -149,7 +149,7 @@ void ReportWindowTest::printToPdfMakesItsPages() {
     ui::PrintDialogResult pdf;
     pdf.outputFile = h.path("register.pdf");
     h.prompter.expectPrint(pdf);
-    h.window->mnuPrint->trigger();
+    h.action("mnuPrint")->trigger();
     VERIFY_DIALOGUE(h);
     const QByteArray bytes = h.readFile("register.pdf");
     QVERIFY(bytes.startsWith("%PDF"));
@@ -162,9 +162,9 @@ void ReportWindowTest::budgetReportsNeedACodeFile() {
     Harness h;
     openBook(h, sampleBook());
     h.prompter.expectMsgBox(kApp, "No Budget/Code file in use!", ui::vbOKOnly + ui::vbCritical, ui::vbOK);
-    h.window->mnuBudgetSummary->trigger();
+    h.action("mnuBudgetSummary")->trigger();
     h.prompter.expectMsgBox(kApp, "No Budget/Code file in use!", ui::vbOKOnly + ui::vbCritical, ui::vbOK);
-    h.window->mnuIncomeStmt->trigger();
+    h.action("mnuIncomeStmt")->trigger();
     VERIFY_DIALOGUE(h);
 }
 
@@ -187,7 +187,7 @@ void ReportWindowTest::budgetSummaryShowsCopiesAndPrints() {
     h.prompter.expectPrint(ui::PrintDialogResult{});
     h.prompter.expectMsgBox("Ledgerine - Budget Summary", "Print the chart with the report?",
                             ui::vbYesNo + ui::vbQuestion, ui::vbNo);
-    h.window->mnuBudgetSummary->trigger();
+    h.action("mnuBudgetSummary")->trigger();
     VERIFY_DIALOGUE(h);
     QCOMPARE(rows,
              (QStringList{"OPEN\tCode Not Found           \t      500.00\t            \t        0.00",
@@ -269,7 +269,7 @@ void ReportWindowTest::chartPrintsOnAPageOfItsOwnOnlyAfterYes() {
     h.prompter.expectMsgBox(caption, "Print the chart with the report?", ui::vbYesNo + ui::vbQuestion, answer);
     if (preview)
         h.prompter.expectPreview(caption, false);
-    (statement ? h.window->mnuIncomeStmt : h.window->mnuBudgetSummary)->trigger();
+    (statement ? h.action("mnuIncomeStmt") : h.action("mnuBudgetSummary"))->trigger();
     VERIFY_DIALOGUE(h);
 
     // Income rows first in the statement, OPEN (not in the code file) among the others as XXXX.
@@ -311,15 +311,15 @@ void ReportWindowTest::registerPreviewShowsThePrintedPages() {
     auto* preview = h.window->findChild<QAction*>("mnuPrintPreview");
     QVERIFY(preview);
     QCOMPARE(preview->text(), QStringLiteral("Print Pre&view..."));
-    const QList<QAction*> file = h.window->FileList->actions();
-    QCOMPARE(file.indexOf(preview), file.indexOf(h.window->mnuPrint) + 1);
+    const QList<QAction*> file = h.control<QMenu>("FileList")->actions();
+    QCOMPARE(file.indexOf(preview), file.indexOf(h.action("mnuPrint")) + 1);
     QVERIFY(!preview->isEnabled()); // no book open, like Print
 
     openBook(h, longBook(56));
     QVERIFY(preview->isEnabled());
     acceptDates(h);
     h.prompter.expectPrint(ui::PrintDialogResult{});
-    h.window->mnuPrint->trigger();
+    h.action("mnuPrint")->trigger();
     const QStringList printed = h.printer.calls();
 
     acceptDates(h);

@@ -24,7 +24,7 @@ void openSample(Harness& h, const std::string& password = "") {
     h.prompter.expectOpenFile(chosen(h.path("a.lgn")));
     if (!password.empty())
         h.prompter.expectInput("PassWord", "Enter PassWord", QString::fromStdString(password));
-    h.window->mnuFileSelect->trigger();
+    h.action("mnuFileSelect")->trigger();
     QVERIFY(h.book());
     h.writeFile("a.lgn", kMarker);
 }
@@ -93,7 +93,7 @@ void SaveCloseTest::save() {
                                 h.path("a.lgn") + " is using the Budget/Code file " + codeFile +
                                     "\nDo You wish to retain this relationship?",
                                 kYesNoQ, retain);
-    h.window->Command3D3->click();
+    h.button("Command3D3")->click();
     VERIFY_DIALOGUE(h);
 
     const QByteArray bytes = h.readFile("a.lgn");
@@ -112,7 +112,7 @@ void SaveCloseTest::saveWithoutBookOrRecords() {
     Harness h;
     h.prompter.expectMsgBox("Save File", "No File Open!", kOkExcl, ui::vbOK)
         .expectMsgBox("Save As", "No File Open!", kOkExcl, ui::vbOK);
-    h.window->Command3D3->click();
+    h.button("Command3D3")->click();
     h.session().saveAs();
     VERIFY_DIALOGUE(h);
 
@@ -121,11 +121,11 @@ void SaveCloseTest::saveWithoutBookOrRecords() {
     empty.items.clear();
     writeBook(h.path("e.lgn"), empty);
     h.prompter.expectOpenFile(chosen(h.path("e.lgn")));
-    h.window->mnuFileSelect->trigger();
+    h.action("mnuFileSelect")->trigger();
     h.session().markChanged();
     h.writeFile("e.lgn", kMarker);
     h.prompter.expectMsgBox("Save File", h.path("e.lgn") + " Contains no records!", kOkExcl, ui::vbOK);
-    h.window->mnuFileSave->trigger();
+    h.action("mnuFileSave")->trigger();
     VERIFY_DIALOGUE(h);
     QCOMPARE(h.readFile("e.lgn"), kMarker);
     QVERIFY(h.book()->changed);
@@ -149,7 +149,7 @@ void SaveCloseTest::saveDiskErrorKeepsBook() {
     for (int answer : answers)
         h.prompter.expectMsgBox("Disk Error", "That path doesn't exist.",
                                 ui::vbAbortRetryIgnore + ui::vbExclamation, answer);
-    h.window->mnuSaveAs->trigger();
+    h.action("mnuSaveAs")->trigger();
     VERIFY_DIALOGUE(h);
     QCOMPARE(QString::fromStdString(h.book()->path), h.path("a.lgn"));
     QVERIFY(h.book()->changed);
@@ -199,7 +199,7 @@ void SaveCloseTest::saveFailureDialogue() {
         h.prompter.expectMsgBox("Disk Error", message, style, answer);
     if (!standardText.isEmpty())
         h.prompter.expectMsgBox(kApp, standardText, ui::vbOKOnly + ui::vbCritical, ui::vbOK);
-    h.window->mnuFileSave->trigger();
+    h.action("mnuFileSave")->trigger();
     VERIFY_DIALOGUE(h);
     QCOMPARE(h.book()->changed, !saved);
     QCOMPARE(h.readFile("a.lgn") != kMarker, saved);
@@ -211,7 +211,7 @@ void SaveCloseTest::saveAsWritesNewPathOnly() {
     openSample(h);
     // Unchanged, yet Save As writes without asking: the new file must exist afterwards.
     h.prompter.expectSaveFile(chosen(h.path("copy.lgn")));
-    h.window->mnuSaveAs->trigger();
+    h.action("mnuSaveAs")->trigger();
     VERIFY_DIALOGUE(h);
     const auto& dialog = h.prompter.transcript().back().fileOptions;
     QCOMPARE(dialog.title, QStringLiteral("Save As"));
@@ -221,7 +221,7 @@ void SaveCloseTest::saveAsWritesNewPathOnly() {
     QCOMPARE(QString::fromStdString(h.book()->path), h.path("copy.lgn"));
 
     h.prompter.expectSaveFile(std::nullopt);
-    h.window->mnuSaveAs->trigger();
+    h.action("mnuSaveAs")->trigger();
     VERIFY_DIALOGUE(h);
     QCOMPARE(QString::fromStdString(h.book()->path), h.path("copy.lgn"));
 }
@@ -254,7 +254,7 @@ void SaveCloseTest::close() {
                                    QStringLiteral("Changes Made to Ledgerine, Abandon Them?")};
     for (int i = 0; i < answers.size(); ++i)
         h.prompter.expectMsgBox("Close File", questions[i], kYesNoQ, answers[i]);
-    h.window->mnuFileClose->trigger();
+    h.action("mnuFileClose")->trigger();
     VERIFY_DIALOGUE(h);
 
     QCOMPARE(h.readFile("a.lgn") != kMarker, written);
@@ -267,11 +267,11 @@ void SaveCloseTest::close() {
     QVERIFY(!h.book());
     QCOMPARE(h.window->windowTitle(), kApp);
     QCOMPARE(h.lineCount(), 0);
-    QVERIFY(h.window->Panel3D1->isVisible());
-    QCOMPARE(h.window->panelCompletion->caption(), QStringLiteral("Click HERE to open a Ledgerine!"));
-    QCOMPARE(h.window->lblBalance->text(), QString());
-    QVERIFY(!h.window->mnuFileClose->isEnabled());
-    QVERIFY(!h.window->mnuPassWord->isEnabled());
+    QVERIFY(h.panel("Panel3D1")->isVisible());
+    QCOMPARE(h.panel("panelCompletion")->caption(), QStringLiteral("Click HERE to open a Ledgerine!"));
+    QCOMPARE(h.label("lblBalance")->text(), QString());
+    QVERIFY(!h.action("mnuFileClose")->isEnabled());
+    QVERIFY(!h.action("mnuPassWord")->isEnabled());
 }
 
 void SaveCloseTest::changeTitle_data() {
@@ -309,7 +309,7 @@ void SaveCloseTest::changeTitle() {
     if (refused)
         h.prompter.expectMsgBox("Book Title", "The maximum length of a Cheque Book Tile is 25 characters",
                                 kOkExcl, ui::vbOK);
-    h.window->mnuChangeTitle->trigger();
+    h.action("mnuChangeTitle")->trigger();
     VERIFY_DIALOGUE(h);
     QCOMPARE(QString::fromStdString(h.book()->title), title);
     QCOMPARE(h.window->windowTitle(), "Ledgerine 95 <" + title + ">");
@@ -375,7 +375,7 @@ void SaveCloseTest::changePassword() {
         h.prompter.expectInput("PassWord", "Please ReEnter PassWord to Verify", verify);
     if (!message.isEmpty())
         h.prompter.expectMsgBox("PassWord", message, kOkExcl, ui::vbOK);
-    h.window->mnuPassWord->trigger();
+    h.action("mnuPassWord")->trigger();
     VERIFY_DIALOGUE(h);
     QCOMPARE(typedWhileLocked, QString());
     QCOMPARE(QString::fromStdString(h.book()->password), stored);
