@@ -93,6 +93,30 @@ public:
     void lineChanged(int row) { emit dataChanged(index(row, 0), index(row, columnCount() - 1)); }
 };
 
+namespace {
+
+// QTreeView measures every row of a changed span to find the area to repaint: a toggle of thousands
+// of spread-out items of a long register would take half a second. A span longer than a screenful
+// repaints what is shown instead; the list has no editors to refresh.
+class ListView final : public QTreeView {
+public:
+    using QTreeView::QTreeView;
+
+protected:
+    void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight, const QList<int>& roles) override {
+        if (bottomRight.row() - topLeft.row() > kMeasuredRows) {
+            viewport()->update();
+            return;
+        }
+        QTreeView::dataChanged(topLeft, bottomRight, roles);
+    }
+
+private:
+    static constexpr int kMeasuredRows = 256;
+};
+
+} // namespace
+
 Vx3dList::Vx3dList(QWidget* parent) : QWidget(parent) { init({}); }
 
 Vx3dList::Vx3dList(const QString& objectName, const QStringList& columnTitles, QWidget* parent) : QWidget(parent) {
@@ -105,7 +129,7 @@ Vx3dList::~Vx3dList() = default;
 void Vx3dList::init(const QStringList& titles) {
     model_ = new Vx3dListModel(this);
     model_->titles = titles;
-    view_ = new QTreeView(this);
+    view_ = new ListView(this);
     view_->setObjectName(objectName() + QStringLiteral("View"));
     view_->setModel(model_);
     view_->setRootIsDecorated(false);
