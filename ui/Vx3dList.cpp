@@ -102,6 +102,18 @@ class ListView final : public QTreeView {
 public:
     using QTreeView::QTreeView;
 
+    // The header shows no selection. QHeaderView asks the selection, for every section it paints,
+    // whether the whole column is selected, which walks the selected rows: with a long block
+    // selected, each repaint of the header took seconds.
+    void setSelectionModel(QItemSelectionModel* selection) override {
+        QTreeView::setSelectionModel(selection);
+        if (!model())
+            return;
+        delete headerSelection_;
+        headerSelection_ = new QItemSelectionModel(model(), this);
+        header()->setSelectionModel(headerSelection_);
+    }
+
 protected:
     void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight, const QList<int>& roles) override {
         if (bottomRight.row() - topLeft.row() > kMeasuredRows) {
@@ -113,6 +125,7 @@ protected:
 
 private:
     static constexpr int kMeasuredRows = 256;
+    QItemSelectionModel* headerSelection_ = nullptr;
 };
 
 } // namespace

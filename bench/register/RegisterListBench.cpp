@@ -89,9 +89,11 @@ struct Fixture {
         });
         settle();
     }
-    void selectSpread() {
+    // Every 100th item (10,000 ranges in the view's selection: the worst case), or one block of
+    // items as a shift-click selects them.
+    void selectSpread(bool spread = true) {
         list().clearSelection();
-        const int step = list().ListCount() / kSelected;
+        const int step = spread ? list().ListCount() / kSelected : 1;
         for (int i = 0; i < kSelected; ++i)
             list().setSelected(i * step, true);
         settle();
@@ -137,7 +139,7 @@ BENCHMARK(sortAndShow)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void toggleClearedSelected(benchmark::State& state) {
     Fixture& f = fixture();
-    f.selectSpread();
+    f.selectSpread(state.range(0) == 0);
     ui::SSCommand* cleared = f.button("ctlCleared");
     for (auto _ : state) {
         cleared->click();
@@ -145,8 +147,9 @@ void toggleClearedSelected(benchmark::State& state) {
     }
     if (f.list().SelCount() != kSelected)
         state.SkipWithError("the selection was lost");
+    state.SetLabel(state.range(0) == 0 ? "spread" : "block");
 }
-BENCHMARK(toggleClearedSelected)->Unit(benchmark::kMillisecond);
+BENCHMARK(toggleClearedSelected)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void deleteSelected(benchmark::State& state) {
     Fixture& f = fixture();
@@ -154,7 +157,7 @@ void deleteSelected(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         f.restore();
-        f.selectSpread();
+        f.selectSpread(state.range(0) == 0);
         f.prompter.reset();
         f.prompter
             .expectMsgBox(QStringLiteral("Ledgerine 95"),
@@ -170,7 +173,8 @@ void deleteSelected(benchmark::State& state) {
     }
     if (f.list().ListCount() != static_cast<int>(kItems) - kSelected)
         state.SkipWithError("the selected items were not deleted");
+    state.SetLabel(state.range(0) == 0 ? "spread" : "block");
 }
-BENCHMARK(deleteSelected)->Unit(benchmark::kMillisecond);
+BENCHMARK(deleteSelected)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
