@@ -5,7 +5,10 @@
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QTreeView>
+#include <QPainter>
+#include <QScrollBar>
+#include <QStyledItemDelegate>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -93,42 +96,151 @@ public:
     void lineChanged(int row) { emit dataChanged(index(row, 0), index(row, columnCount() - 1)); }
 };
 
-namespace {
-
-// QTreeView measures every row of a changed span to find the area to repaint: a toggle of thousands
-// of spread-out items of a long register would take half a second. A span longer than a screenful
-// repaints what is shown instead; the list has no editors to refresh.
-class ListView final : public QTreeView {
+// Paints each cell with the list's selected flag and the column's alignment.
+class Vx3dListDelegate final : public QStyledItemDelegate {
 public:
-    using QTreeView::QTreeView;
-
-    // The header shows no selection. QHeaderView asks the selection, for every section it paints,
-    // whether the whole column is selected, which walks the selected rows: with a long block
-    // selected, each repaint of the header took seconds.
-    void setSelectionModel(QItemSelectionModel* selection) override {
-        QTreeView::setSelectionModel(selection);
-        if (!model())
-            return;
-        delete headerSelection_;
-        headerSelection_ = new QItemSelectionModel(model(), this);
-        header()->setSelectionModel(headerSelection_);
-    }
+    explicit Vx3dListDelegate(Vx3dList* list) : QStyledItemDelegate(list), list_(list) {}
+    QList<int> rightAligned;
 
 protected:
-    void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight, const QList<int>& roles) override {
-        if (bottomRight.row() - topLeft.row() > kMeasuredRows) {
-            viewport()->update();
-            return;
-        }
-        QTreeView::dataChanged(topLeft, bottomRight, roles);
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (list_->Selected(index.row()))
+            option->state |= QStyle::State_Selected;
+        option->state &= ~QStyle::State_HasFocus; // the view frames the whole current line
+        if (rightAligned.contains(index.column()))
+            option->displayAlignment = Qt::AlignRight | Qt::AlignVCenter;
     }
 
 private:
-    static constexpr int kMeasuredRows = 256;
-    QItemSelectionModel* headerSelection_ = nullptr;
+    Vx3dList* list_;
 };
 
-} // namespace
+// A table rather than a tree: a tree lays out every row again after each reset (30 ms for a
+// million), a table of rows of one height does not.
+//
+// The view selects nothing itself: its delegate paints the list's selected flags, and each click,
+// drag and selecting key goes to the list, which applies the list-box rules to its flags. (Its own
+// item selection would make every repaint walk a spread selection of thousands of rows.)
+class Vx3dListView final : public QTableView {
+public:
+    explicit Vx3dListView(Vx3dList* list) : QTableView(list), list_(list) {
+        setSelectionMode(QAbstractItemView::NoSelection);
+        setSelectionBehavior(QAbstractItemView::SelectRows);
+        setShowGrid(false);
+        setWordWrap(false);
+        setTabKeyNavigation(false); // Tab leaves the list, as from any list box
+        setCornerButtonEnabled(false);
+        verticalHeader()->hide();
+        verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+        verticalHeader()->setMinimumSectionSize(1);
+        horizontalHeader()->setHighlightSections(false);
+        horizontalHeader()->setSectionsMovable(false);
+        horizontalHeader()->setStretchLastSection(true);
+        horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        fitRowHeight();
+    }
+
+protected:
+    void changeEvent(QEvent* event) override {
+        QTableView::changeEvent(event);
+        if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+            fitRowHeight();
+    }
+
+    void paintEvent(QPaintEvent* event) override {
+        QTableView::paintEvent(event);
+        const int row = currentIndex().row();
+        if (row < 0 || !hasFocus())
+            return;
+        QStyleOptionFocusRect frame;
+        frame.initFrom(this);
+        frame.rect = QRect(-horizontalOffset(), rowViewportPosition(row), horizontalHeader()->length(), rowHeight(row));
+        frame.state |= QStyle::State_KeyboardFocusChange;
+        frame.backgroundColor = palette().color(list_->Selected(row) ? QPalette::Highlight : QPalette::Base);
+        QPainter painter(viewport());
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
+    }
+
+    void mousePressEvent(QMouseEvent* event) override {
+        const QModelIndex index = indexAt(event->position().toPoint());
+        dragRow_ = event->button() == Qt::LeftButton && index.isValid() ? index.row() : -1;
+        if (dragRow_ >= 0)
+            list_->userSelect(dragRow_, Vx3dList::Gesture::Press, event->modifiers());
+        QTableView::mousePressEvent(event);
+    }
+
+    void mouseMoveEvent(QMouseEvent* event) override {
+        QTableView::mouseMoveEvent(event);
+        const QModelIndex index = indexAt(event->position().toPoint());
+        if (!(event->buttons() & Qt::LeftButton) || dragRow_ < 0 || !index.isValid() || index.row() == dragRow_)
+            return;
+        dragRow_ = index.row();
+        list_->userSelect(dragRow_, Vx3dList::Gesture::Drag, event->modifiers());
+        selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+    }
+
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->matches(QKeySequence::SelectAll)) {
+            list_->selectAllByUser();
+            return;
+        }
+        const int row = currentIndex().row();
+        if (event->key() == Qt::Key_Space) {
+            if (row >= 0)
+                list_->userSelect(row, Vx3dList::Gesture::Space, event->modifiers());
+            return;
+        }
+        if (event->key() == Qt::Key_Left || event->key() == Qt::Key_Right) {
+            horizontalScrollBar()->triggerAction(event->key() == Qt::Key_Left ? QAbstractSlider::SliderSingleStepSub
+                                                                              : QAbstractSlider::SliderSingleStepAdd);
+            return;
+        }
+        const int next = rowAfterKey(event->key(), row);
+        if (next == kNotAMove) {
+            QTableView::keyPressEvent(event);
+            return;
+        }
+        if (next < 0 || next == row)
+            return;
+        const QModelIndex index = model()->index(next, 0);
+        list_->userSelect(next, Vx3dList::Gesture::Move, event->modifiers());
+        selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+        scrollTo(index);
+    }
+
+private:
+    static constexpr int kNotAMove = -2;
+
+    // The line a movement key goes to from row (-1 when the list is empty), kNotAMove for others.
+    int rowAfterKey(int key, int row) const {
+        const int last = model()->rowCount() - 1;
+        const int page = std::max(1, viewport()->height() / std::max(1, verticalHeader()->defaultSectionSize()) - 1);
+        const auto clamp = [last](int r) { return last < 0 ? -1 : std::clamp(r, 0, last); };
+        switch (key) {
+        case Qt::Key_Up: return clamp(row - 1);
+        case Qt::Key_Down: return clamp(row + 1);
+        case Qt::Key_PageUp: return clamp(row - page);
+        case Qt::Key_PageDown: return clamp(row + page);
+        case Qt::Key_Home: return clamp(0);
+        case Qt::Key_End: return clamp(last);
+        default: return kNotAMove;
+        }
+    }
+
+    // Every row one line of text high, as the style sizes an item.
+    void fitRowHeight() {
+        QStyleOptionViewItem option;
+        initViewItemOption(&option);
+        option.features |= QStyleOptionViewItem::HasDisplay;
+        option.text = QStringLiteral("Xy");
+        const QSize size = style()->sizeFromContents(QStyle::CT_ItemViewItem, &option, QSize(), this);
+        verticalHeader()->setDefaultSectionSize(size.height());
+    }
+
+    Vx3dList* list_;
+    int dragRow_ = -1; // the row the left button is over while it is down
+};
 
 Vx3dList::Vx3dList(QWidget* parent) : QWidget(parent) { init({}); }
 
@@ -142,21 +254,15 @@ Vx3dList::~Vx3dList() = default;
 void Vx3dList::init(const QStringList& titles) {
     model_ = new Vx3dListModel(this);
     model_->titles = titles;
-    view_ = new ListView(this);
+    view_ = new Vx3dListView(this);
     view_->setObjectName(objectName() + QStringLiteral("View"));
     view_->setModel(model_);
-    view_->setRootIsDecorated(false);
-    view_->setItemsExpandable(false);
-    view_->setUniformRowHeights(true); // lets the view skip measuring every row of a long list
-    view_->setAllColumnsShowFocus(true);
-    view_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    view_->setSelectionMode(QAbstractItemView::SingleSelection);
+    delegate_ = new Vx3dListDelegate(this);
+    view_->setItemDelegate(delegate_);
     view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view_->setTextElideMode(Qt::ElideNone);
     view_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     view_->setLineWidth(2);
-    view_->header()->setSectionsMovable(false);
-    view_->header()->setStretchLastSection(true);
     view_->viewport()->installEventFilter(this);
     view_->installEventFilter(this);
     setFocusProxy(view_);
@@ -165,8 +271,6 @@ void Vx3dList::init(const QStringList& titles) {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(view_);
 
-    connect(view_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &Vx3dList::onViewSelectionChanged);
     connect(view_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { onViewCurrentChanged(current.isValid() ? current.row() : -1); });
     connect(view_, &QAbstractItemView::doubleClicked, this, [this] { emit dblClick(); });
@@ -174,7 +278,6 @@ void Vx3dList::init(const QStringList& titles) {
 
 void Vx3dList::setColumnTitles(const QStringList& titles) {
     model_->setTitles(titles);
-    pushSelectionToView();
     pushCurrentToView(false);
 }
 
@@ -194,8 +297,6 @@ void Vx3dList::setModel(QAbstractItemModel* model) {
     syncing_ = true;
     view_->setModel(model ? model : static_cast<QAbstractItemModel*>(model_));
     syncing_ = false;
-    connect(view_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &Vx3dList::onViewSelectionChanged);
     connect(view_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { onViewCurrentChanged(current.isValid() ? current.row() : -1); });
     forgetSelection();
@@ -216,11 +317,19 @@ void Vx3dList::forgetSelection() {
     selected_.assign(static_cast<std::size_t>(ListCount()), 0);
     selCount_ = 0;
     current_ = -1;
+    anchor_ = -1;
 }
 
 int Vx3dList::shownRows() const { return outside_ ? outside_->rowCount() : model_->shown; }
 
 void Vx3dList::setColumnWidth(int column, int pixels) { view_->setColumnWidth(column, pixels); }
+
+void Vx3dList::setRightAligned(const QList<int>& columns) {
+    delegate_->rightAligned = columns;
+    view_->viewport()->update();
+}
+
+void Vx3dList::setStretchLastColumn(bool on) { view_->horizontalHeader()->setStretchLastSection(on); }
 
 void Vx3dList::AddItem(const QString& line) {
     if (outside_)
@@ -238,6 +347,7 @@ void Vx3dList::Clear() {
     selected_.clear();
     selCount_ = 0;
     current_ = -1;
+    anchor_ = -1;
 }
 
 int Vx3dList::ListCount() const {
@@ -281,25 +391,23 @@ void Vx3dList::setListIndex(int line) {
         return;
     current_ = line;
     if (!multi_) {
-        std::fill(selected_.begin(), selected_.end(), 0);
-        selCount_ = 0;
+        unselectAll();
         if (line >= 0)
             setFlag(line, true);
-        pushSelectionToView();
+        anchor_ = line;
+        repaintSelection();
     }
     pushCurrentToView(true);
 }
 
 void Vx3dList::setMultiSelect(bool on) {
     multi_ = on;
-    view_->setSelectionMode(on ? QAbstractItemView::ExtendedSelection : QAbstractItemView::SingleSelection);
     if (!on && selCount_ > 1) {
-        std::fill(selected_.begin(), selected_.end(), 0);
-        selCount_ = 0;
+        unselectAll();
         if (current_ >= 0)
             setFlag(current_, true);
     }
-    pushSelectionToView();
+    repaintSelection();
 }
 
 bool Vx3dList::Selected(int line) const {
@@ -310,22 +418,12 @@ void Vx3dList::setSelected(int line, bool on) {
     if (line < 0 || line >= ListCount())
         return;
     if (!multi_ && on) {
-        std::fill(selected_.begin(), selected_.end(), 0);
-        selCount_ = 0;
+        unselectAll();
         current_ = line;
+        pushCurrentToView(false);
     }
     setFlag(line, on);
-    if (!redraw_ || line >= shownRows())
-        return;
-    syncing_ = true;
-    const QModelIndex index = view_->model()->index(line, 0);
-    QItemSelectionModel::SelectionFlags flags = QItemSelectionModel::Rows;
-    flags |= on ? (multi_ ? QItemSelectionModel::Select : QItemSelectionModel::ClearAndSelect)
-                : QItemSelectionModel::Deselect;
-    view_->selectionModel()->select(index, flags);
-    syncing_ = false;
-    if (!multi_ && on)
-        pushCurrentToView(false);
+    repaintSelection();
 }
 
 std::vector<int> Vx3dList::selectedLines() const {
@@ -338,46 +436,81 @@ std::vector<int> Vx3dList::selectedLines() const {
 }
 
 void Vx3dList::clearSelection() {
-    std::fill(selected_.begin(), selected_.end(), 0);
-    selCount_ = 0;
-    pushSelectionToView();
+    unselectAll();
+    repaintSelection();
 }
 
 void Vx3dList::selectOnly(int line) {
     if (line < 0 || line >= ListCount())
         return;
-    std::fill(selected_.begin(), selected_.end(), 0);
-    selCount_ = 0;
+    unselectAll();
     setFlag(line, true);
-    current_ = line;
-    pushSelectionToView();
+    current_ = anchor_ = line;
+    repaintSelection();
     pushCurrentToView(true);
+}
+
+void Vx3dList::ensureVisible(int line) {
+    if (line >= 0 && line < shownRows())
+        view_->scrollTo(view_->model()->index(line, 0));
 }
 
 void Vx3dList::SetFocus() { view_->setFocus(Qt::OtherFocusReason); }
 
-void Vx3dList::pushSelectionToView() {
-    if (!redraw_)
+void Vx3dList::unselectAll() {
+    std::fill(selected_.begin(), selected_.end(), 0);
+    selCount_ = 0;
+}
+
+void Vx3dList::selectRange(int from, int to) {
+    for (int line = std::min(from, to); line <= std::max(from, to); ++line)
+        setFlag(line, true);
+}
+
+// The list-box rules: a click or key selects one line; Ctrl keeps the others (a click toggles its
+// line, a key only moves the current line); Shift selects from the anchor to the line, and with
+// Ctrl adds that run to the rest. With single selection the selected line is the current one.
+void Vx3dList::userSelect(int row, Gesture gesture, Qt::KeyboardModifiers modifiers) {
+    if (row < 0 || row >= ListCount())
         return;
-    // Runs of selected lines become ranges, so a fully selected long list is one range.
-    QItemSelection selection;
-    const QAbstractItemModel* model = view_->model();
-    const int rows = std::min<int>(shownRows(), static_cast<int>(selected_.size()));
-    const int lastColumn = model->columnCount() - 1;
-    for (int i = 0; i < rows;) {
-        if (selected_[static_cast<std::size_t>(i)] == 0) {
-            ++i;
-            continue;
+    const bool shift = modifiers & Qt::ShiftModifier;
+    const bool ctrl = modifiers & Qt::ControlModifier;
+    if (!multi_) {
+        if (!(ctrl && gesture == Gesture::Move)) {
+            unselectAll();
+            setFlag(row, true);
+            anchor_ = row;
         }
-        int j = i;
-        while (j + 1 < rows && selected_[static_cast<std::size_t>(j + 1)] != 0)
-            ++j;
-        selection.select(model->index(i, 0), model->index(j, lastColumn));
-        i = j + 1;
+    } else if (gesture == Gesture::Space) {
+        setFlag(row, !ctrl || !Selected(row));
+        anchor_ = row;
+    } else if (shift || gesture == Gesture::Drag) {
+        if (!ctrl)
+            unselectAll();
+        selectRange(anchor_ >= 0 && anchor_ < ListCount() ? anchor_ : row, row);
+    } else if (ctrl) {
+        if (gesture == Gesture::Press) {
+            setFlag(row, !Selected(row));
+            anchor_ = row;
+        }
+    } else {
+        unselectAll();
+        setFlag(row, true);
+        anchor_ = row;
     }
-    syncing_ = true;
-    view_->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
-    syncing_ = false;
+    repaintSelection();
+}
+
+void Vx3dList::selectAllByUser() {
+    if (!multi_)
+        return;
+    selectRange(0, ListCount() - 1);
+    repaintSelection();
+}
+
+void Vx3dList::repaintSelection() {
+    if (redraw_)
+        view_->viewport()->update();
 }
 
 void Vx3dList::pushCurrentToView(bool scroll) {
@@ -392,22 +525,13 @@ void Vx3dList::pushCurrentToView(bool scroll) {
         view_->scrollTo(index);
 }
 
-void Vx3dList::onViewSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected) {
-    if (syncing_)
-        return;
-    const auto apply = [this](const QItemSelection& ranges, bool on) {
-        for (const QItemSelectionRange& range : ranges)
-            for (int row = range.top(); row <= range.bottom() && row < ListCount(); ++row)
-                setFlag(row, on);
-    };
-    apply(deselected, false);
-    apply(selected, true);
-}
-
 void Vx3dList::onViewCurrentChanged(int row) {
     if (syncing_)
         return;
     current_ = row;
+    // Typing a line's first letters moves to it too; with single selection that selects it.
+    if (!multi_ && row >= 0 && !Selected(row))
+        userSelect(row, Gesture::Move, {});
     emit click();
 }
 
@@ -476,7 +600,6 @@ void Vx3dList::setRedraw(bool on) {
     if (!outside_)
         model_->publish();
     syncing_ = false;
-    pushSelectionToView();
     pushCurrentToView(false);
     view_->setUpdatesEnabled(true);
     view_->viewport()->update();

@@ -7,16 +7,20 @@
 #include <vector>
 
 class QAbstractItemModel;
-class QTreeView;
-class QItemSelection;
+class QTableView;
 
 namespace ui {
 
 class Vx3dListModel;
+class Vx3dListView;
+class Vx3dListDelegate;
 
 // Multi-column 3-D list. A line is one text whose fields are separated by tabs; the columns
 // show the fields under titles set by the program. Lines are numbered from 0; -1 means none.
-// The selection and current line are kept here, so they stay right while redrawing is off.
+// The selection and current line are kept here, so they stay right while redrawing is off; the
+// view paints the selection from these flags and passes the user's clicks and keys to them (its
+// own item selection stays empty: a spread selection of thousands of rows there made every
+// repaint walk them all).
 // A small list keeps its own lines (AddItem); a long one shows a model of the caller's (setModel)
 // that makes text only for the rows asked for.
 class Vx3dList : public QWidget {
@@ -32,6 +36,10 @@ public:
     void setColumnTitles(const QStringList& titles);
     QStringList columnTitles() const;
     void setColumnWidth(int column, int pixels);
+    // Shows these columns' fields against their right edge (figures line up on their last digit).
+    void setRightAligned(const QList<int>& columns);
+    // Whether the last column takes the width that the others leave (it does at first).
+    void setStretchLastColumn(bool on);
 
     // Shows `model` (not owned) instead of the list's own lines: the lines are its rows, List()
     // reads LineRole and field() the display text. A reset of the model clears the selection and
@@ -60,6 +68,8 @@ public:
     void clearSelection();
     // Makes line the current and only selected line and scrolls it into view.
     void selectOnly(int line);
+    // Scrolls the line into view.
+    void ensureVisible(int line);
     void SetFocus();
 
     void setFontName(const QString& name);
@@ -80,7 +90,7 @@ public:
     void setRedraw(bool on);
     bool redraw() const { return redraw_; }
 
-    QTreeView* view() const { return view_; }
+    QTableView* view() const { return view_; }
 
 signals:
     void click();
@@ -93,27 +103,37 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    friend class Vx3dListView;
+    // What the user did to a row: pressed the left button on it, dragged onto it, moved the
+    // current line onto it by a key, pressed the space bar on it.
+    enum class Gesture { Press, Drag, Move, Space };
+    void userSelect(int row, Gesture gesture, Qt::KeyboardModifiers modifiers);
+    void selectAllByUser();
+
     void init(const QStringList& titles);
     void applyPalette();
-    void pushSelectionToView();
+    void repaintSelection();
     void pushCurrentToView(bool scroll);
-    void onViewSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected);
     void onViewCurrentChanged(int row);
     void setFlag(int line, bool on);
+    void unselectAll();
+    void selectRange(int from, int to);
     // Rows the view knows about (the own lines lag behind while redrawing is off).
     int shownRows() const;
     void forgetSelection();
 
     Vx3dListModel* model_ = nullptr;
     QAbstractItemModel* outside_ = nullptr; // the caller's model, when one is shown
-    QTreeView* view_ = nullptr;
+    QTableView* view_ = nullptr;
+    Vx3dListDelegate* delegate_ = nullptr;
     std::vector<char> selected_;
     int selCount_ = 0;
     int current_ = -1;
     int pressCurrent_ = -1;
+    int anchor_ = -1; // where a shift-click or shift-arrow selection starts
     bool multi_ = false;
     bool redraw_ = true;
-    bool syncing_ = false;
+    bool syncing_ = false; // the view's current line is being set by the program
     QColor foreColor_;
     QColor backColor_;
 };

@@ -17,7 +17,7 @@
 
 #include <QApplication>
 #include <QTemporaryDir>
-#include <QTreeView>
+#include <QTableView>
 
 #include <algorithm>
 #include <memory>

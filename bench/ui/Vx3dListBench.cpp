@@ -1,7 +1,7 @@
 #include "ui/Vx3dList.h"
 
 #include <QApplication>
-#include <QTreeView>
+#include <QTableView>
 
 #include <benchmark/benchmark.h>
 

@@ -27,15 +27,10 @@ int RegisterModel::columnCount(const QModelIndex& parent) const {
 void RegisterModel::reload() {
     beginResetModel();
     cachedRow_ = -1;
-    balances_.clear();
-    if (const ChequeBook* book = session_.book()) {
-        balances_.reserve(book->items.size());
-        runtime::Currency balance;
-        for (const Item& item : book->items) {
-            balance += item.signedAmount();
-            balances_.push_back(balance.ticks());
-        }
-    }
+    if (const ChequeBook* book = session_.book())
+        runningBalances(book->items, balances_);
+    else
+        balances_.clear();
     endResetModel();
 }
 

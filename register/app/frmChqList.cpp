@@ -22,13 +22,10 @@
 #include <QKeyEvent>
 
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QStackedLayout>
-#include <QStyledItemDelegate>
 #include <QTimer>
-#include <QTreeView>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -58,23 +55,6 @@ QLabel* label(QWidget* parent, const char* name, const QString& text) {
     l->setObjectName(QString::fromLatin1(name));
     return l;
 }
-
-// Shows the given columns of a list right-aligned.
-class RightAlignedColumns : public QStyledItemDelegate {
-public:
-    RightAlignedColumns(QList<int> columns, QObject* parent)
-        : QStyledItemDelegate(parent), columns_(std::move(columns)) {}
-
-protected:
-    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
-        QStyledItemDelegate::initStyleOption(option, index);
-        if (columns_.contains(index.column()))
-            option->displayAlignment = Qt::AlignRight | Qt::AlignVCenter;
-    }
-
-private:
-    QList<int> columns_;
-};
 
 QLabel* valueLabel(QWidget* parent, const char* name) {
     QLabel* l = label(parent, name, QString());
@@ -352,10 +332,10 @@ void frmChqList::setListColumns() {
     for (int c = 0; c < 8; ++c)
         lstDupList->setColumnWidth(c, column[c]);
     // Item numbers and money line up on their last digit.
-    lstChqList->view()->setItemDelegate(new RightAlignedColumns({1, 5, 6, 8}, lstChqList->view()));
-    lstDupList->view()->setItemDelegate(new RightAlignedColumns({1, 5, 6}, lstDupList->view()));
+    lstChqList->setRightAligned({1, 5, 6, 8});
+    lstDupList->setRightAligned({1, 5, 6});
     // The balance keeps its width, so the figures stay under their heading on a wide window.
-    lstChqList->view()->header()->setStretchLastSection(false);
+    lstChqList->setStretchLastColumn(false);
 }
 
 void frmChqList::setButtonHints() {
@@ -583,7 +563,7 @@ void frmChqList::keepCurrentLineVisible() {
         line = selected.empty() ? line : selected.front();
     }
     if (line >= 0 && line < lstChqList->ListCount())
-        lstChqList->view()->scrollTo(lstChqList->view()->model()->index(line, 0));
+        lstChqList->ensureVisible(line);
 }
 
 bool frmChqList::eventFilter(QObject* watched, QEvent* event) {

@@ -276,12 +276,36 @@ std::vector<std::string> registerLines(const std::vector<Item>& items) {
     return lines;
 }
 
-runtime::Currency finalBalance(const std::vector<Item>& items) {
-    runtime::Currency balance;
-    for (const Item& item : items) {
-        balance += item.signedAmount();
+namespace {
+
+// The balance after the item, in ticks. Inline, as the running balances of a long register are
+// worked out after every change of it; a sum that does not fit fails as any other.
+std::int64_t balanceAfter(std::int64_t balance, const Item& item) {
+    std::int64_t next = 0;
+    if (item.isDeposit() ? __builtin_add_overflow(balance, item.amount.ticks(), &next)
+                         : __builtin_sub_overflow(balance, item.amount.ticks(), &next)) {
+        next = (runtime::Currency::fromTicks(balance) + item.signedAmount()).ticks();
     }
-    return balance;
+    return next;
+}
+
+} // namespace
+
+void runningBalances(const std::vector<Item>& items, std::vector<std::int64_t>& balances) {
+    balances.resize(items.size());
+    std::int64_t balance = 0;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        balance = balanceAfter(balance, items[i]);
+        balances[i] = balance;
+    }
+}
+
+runtime::Currency finalBalance(const std::vector<Item>& items) {
+    std::int64_t balance = 0;
+    for (const Item& item : items) {
+        balance = balanceAfter(balance, item);
+    }
+    return runtime::Currency::fromTicks(balance);
 }
 
 std::string autoDupLine(const Item& item, std::size_t index) {

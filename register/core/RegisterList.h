@@ -25,6 +25,8 @@ std::vector<std::string> registerLines(const std::vector<Item>& items);
 
 // The running balance after the last item (zero for an empty register).
 runtime::Currency finalBalance(const std::vector<Item>& items);
+// The running balance after each item, in currency ticks, into `balances` (resized to fit).
+void runningBalances(const std::vector<Item>& items, std::vector<std::int64_t>& balances);
 
 // An auto-duplicate line: the same layout with the day number ("##"; an auto-duplicate item keeps
 // its day of the month as its date value) in place of the date, and no balance.

@@ -45,18 +45,17 @@ void toggleClearedLines(std::vector<Item>& items, std::vector<std::string>& line
 }
 
 void eraseSelected(std::vector<Item>& items, const std::vector<int>& selected) {
-    std::size_t to = 0;
-    auto next = selected.begin();
-    for (std::size_t from = 0; from < items.size(); ++from) {
-        while (next != selected.end() && *next < static_cast<int>(from))
-            ++next;
-        if (next != selected.end() && *next == static_cast<int>(from))
+    // The kept runs between the selected rows move down in one block each.
+    auto to = items.begin();
+    auto from = items.begin();
+    for (int row : selected) {
+        if (row < 0 || static_cast<std::size_t>(row) >= items.size() || items.begin() + row < from)
             continue;
-        if (to != from)
-            items[to] = std::move(items[from]);
-        ++to;
+        to = std::move(from, items.begin() + row, to);
+        from = items.begin() + row + 1;
     }
-    items.erase(items.begin() + static_cast<std::ptrdiff_t>(to), items.end());
+    to = std::move(from, items.end(), to);
+    items.erase(to, items.end());
 }
 
 bool amountsFit(const ChequeBook& book, runtime::Currency added, runtime::Currency removed) {

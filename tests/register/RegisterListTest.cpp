@@ -74,8 +74,20 @@ TEST(LedgerRegisterLines, RunningBalanceIgnoresClearedMarks) {
     EXPECT_EQ(lines[1].substr(lines[1].rfind('\t') + 1), "(12.50)");
     EXPECT_EQ(lines[2].substr(lines[2].rfind('\t') + 1), "7.50");
     EXPECT_EQ(ledger::finalBalance(items), Currency::fromTicks(75'000));
+    std::vector<std::int64_t> balances{42};
+    ledger::runningBalances(items, balances);
+    EXPECT_EQ(balances, (std::vector<std::int64_t>{1'000'000, -125'000, 75'000}));
     EXPECT_EQ(runtime::formatCurrency(ledger::finalBalance({items[1]}), ledger::kBalancePattern),
               "($112.50)");
+}
+
+TEST(LedgerRegisterLines, BalanceBeyondTheRangeIsAnError) {
+    const std::int64_t most = std::numeric_limits<std::int64_t>::max();
+    const std::vector<Item> items = {item(1, kAug1, 0, "Max", most, "X"), item(1, kAug1, 0, "One", 1, "X")};
+    std::vector<std::int64_t> balances;
+    EXPECT_ANY_THROW(ledger::runningBalances(items, balances));
+    EXPECT_ANY_THROW(ledger::finalBalance(items));
+    EXPECT_EQ(ledger::finalBalance({items[0], item(-1, kAug1, 0, "Back", most, "X")}), Currency());
 }
 
 TEST(LedgerRegisterLines, AutoDuplicateLineShowsTheDayNumber) {

@@ -103,4 +103,23 @@ INSTANTIATE_TEST_SUITE_P(Rows, LedgerLineAfterDelete,
                                          AfterDeleteCase{"Everything", {0, 1}, 0, -1}),
                          [](const auto& row) { return std::string(row.param.name); });
 
+// The items left by a delete, in order, named by their cheque numbers 0..5.
+TEST(LedgerEraseSelected, KeepsTheRestInOrder) {
+    const std::vector<std::pair<std::vector<int>, std::vector<int>>> cases = {
+        {{}, {0, 1, 2, 3, 4, 5}},       {{0}, {1, 2, 3, 4, 5}},     {{5}, {0, 1, 2, 3, 4}},
+        {{1, 2, 3}, {0, 4, 5}},         {{0, 2, 4}, {1, 3, 5}},     {{0, 1, 2, 3, 4, 5}, {}},
+        {{2, 2, -1, 9}, {0, 1, 3, 4, 5}}, // repeated and missing rows are passed over
+    };
+    for (const auto& [selected, kept] : cases) {
+        std::vector<ledger::Item> items;
+        for (int i = 0; i < 6; ++i)
+            items.push_back(ledger::makeItem(36526.0, static_cast<std::int16_t>(i), "", Currency(), ""));
+        ledger::eraseSelected(items, selected);
+        std::vector<int> left;
+        for (const ledger::Item& item : items)
+            left.push_back(item.chequeNumber);
+        EXPECT_EQ(left, kept) << testing::PrintToString(selected);
+    }
+}
+
 } // namespace

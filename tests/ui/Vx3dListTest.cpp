@@ -1,10 +1,11 @@
 #include "ui/Vx3dList.h"
 
+#include <QApplication>
 #include <QHeaderView>
-#include <QItemSelectionModel>
+#include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTreeView>
+#include <QTableView>
 
 using ui::Vx3dList;
 
@@ -14,6 +15,59 @@ const QStringList kRegisterColumns{"Date", "Chq #", "Particulars", "Deposit", "W
 
 QPoint rowCentre(const Vx3dList& list, int row) {
     return list.view()->visualRect(list.view()->model()->index(row, 1)).center();
+}
+
+// Whether the row is painted as selected: the left edge of its first cell, before the text, is in
+// the highlight colour.
+bool paintedSelected(Vx3dList& list, int row) {
+    if (!list.isVisible()) {
+        list.show();
+        if (!QTest::qWaitForWindowExposed(&list))
+            return false;
+    }
+    QTableView* view = list.view();
+    view->scrollTo(view->model()->index(row, 0));
+    QApplication::processEvents(); // lets the view lay its rows out
+    const QRect cell = view->visualRect(view->model()->index(row, 0));
+    const QImage image = view->viewport()->grab().toImage();
+    const QColor colour = image.pixelColor(cell.left() + 1, cell.center().y());
+    // The style shades the current line a little.
+    const auto near = [&colour](const QColor& highlight) {
+        return std::abs(colour.redF() - highlight.redF()) + std::abs(colour.greenF() - highlight.greenF()) +
+                   std::abs(colour.blueF() - highlight.blueF()) < 0.1;
+    };
+    return near(view->palette().color(QPalette::Active, QPalette::Highlight)) ||
+           near(view->palette().color(QPalette::Inactive, QPalette::Highlight));
+}
+
+// Runs steps such as "click 3", "shift+click 5", "ctrl+key Down", "key Space", "drag 2 4" on a shown
+// list.
+void perform(Vx3dList& list, const QStringList& steps) {
+    QWidget* viewport = list.view()->viewport();
+    for (const QString& step : steps) {
+        const QStringList words = step.split(QLatin1Char(' '));
+        Qt::KeyboardModifiers modifiers;
+        if (words.at(0).contains(QLatin1String("shift+")))
+            modifiers |= Qt::ShiftModifier;
+        if (words.at(0).contains(QLatin1String("ctrl+")))
+            modifiers |= Qt::ControlModifier;
+        const QString what = words.at(0).section(QLatin1Char('+'), -1);
+        if (what == QLatin1String("click")) {
+            QTest::mouseClick(viewport, Qt::LeftButton, modifiers, rowCentre(list, words.at(1).toInt()));
+        } else if (what == QLatin1String("drag")) {
+            QTest::mousePress(viewport, Qt::LeftButton, modifiers, rowCentre(list, words.at(1).toInt()));
+            QMouseEvent move(QEvent::MouseMove, rowCentre(list, words.at(2).toInt()),
+                             viewport->mapToGlobal(rowCentre(list, words.at(2).toInt())), Qt::NoButton,
+                             Qt::LeftButton, modifiers);
+            QApplication::sendEvent(viewport, &move);
+            QTest::mouseRelease(viewport, Qt::LeftButton, modifiers, rowCentre(list, words.at(2).toInt()));
+        } else {
+            static const QHash<QString, Qt::Key> keys{{"Down", Qt::Key_Down}, {"Up", Qt::Key_Up},
+                                                      {"End", Qt::Key_End},   {"Space", Qt::Key_Space},
+                                                      {"A", Qt::Key_A},       {"Home", Qt::Key_Home}};
+            QTest::keyClick(list.view(), keys.value(words.at(1)), modifiers);
+        }
+    }
 }
 
 QString shown(const Vx3dList& list, int row, int column) {
@@ -68,7 +122,8 @@ private slots:
         list.setListIndex(4);
         QVERIFY(!list.Selected(2));
         QCOMPARE(list.SelCount(), 1);
-        QVERIFY(list.view()->selectionModel()->isRowSelected(4, {}));
+        QVERIFY(paintedSelected(list, 4));
+        QVERIFY(!paintedSelected(list, 2));
         list.setListIndex(5); // out of range: ignored
         QCOMPARE(list.ListIndex(), 4);
         list.setListIndex(-1);
@@ -127,8 +182,59 @@ private slots:
         list.selectOnly(5);
         QCOMPARE(list.selectedLines(), (std::vector<int>{5}));
         QCOMPARE(list.ListIndex(), 5);
-        QVERIFY(list.view()->selectionModel()->isRowSelected(5, {}));
-        QVERIFY(!list.view()->selectionModel()->isRowSelected(3, {}));
+        QVERIFY(paintedSelected(list, 5));
+        QVERIFY(!paintedSelected(list, 3));
+    }
+
+    // The list-box rules for the mouse and the keys, from line 2 clicked in a list of ten.
+    void userSelection_data() {
+        QTest::addColumn<bool>("multi");
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<std::vector<int>>("selected");
+        QTest::addColumn<int>("current");
+        using L = std::vector<int>;
+        QTest::newRow("click") << true << QStringList{"click 6"} << L{6} << 6;
+        QTest::newRow("shift+click runs from the anchor")
+            << true << QStringList{"ctrl+click 4", "shift+click 7"} << L{4, 5, 6, 7} << 7;
+        QTest::newRow("shift+click upwards") << true << QStringList{"shift+click 0"} << L{0, 1, 2} << 0;
+        QTest::newRow("ctrl+shift+click adds the run")
+            << true << QStringList{"ctrl+click 8", "ctrl+shift+click 6"} << L{2, 6, 7, 8} << 6;
+        QTest::newRow("ctrl+click toggles") << true << QStringList{"ctrl+click 5", "ctrl+click 2"} << L{5} << 2;
+        QTest::newRow("arrow selects one") << true << QStringList{"ctrl+click 5", "key Down"} << L{6} << 6;
+        QTest::newRow("shift+arrows extend") << true << QStringList{"shift+key Down", "shift+key Down"} << L{2, 3, 4} << 4;
+        QTest::newRow("ctrl+arrow moves only") << true << QStringList{"ctrl+key Down", "ctrl+key Down"} << L{2} << 4;
+        QTest::newRow("ctrl+space toggles the current line")
+            << true << QStringList{"ctrl+key Down", "ctrl+key Space", "ctrl+key Up", "ctrl+key Up", "ctrl+key Space"}
+            << L{1, 2, 3} << 1;
+        QTest::newRow("shift+end") << true << QStringList{"shift+key End"} << L{2, 3, 4, 5, 6, 7, 8, 9} << 9;
+        QTest::newRow("select all") << true << QStringList{"ctrl+key A"} << L{0, 1, 2, 3, 4, 5, 6, 7, 8, 9} << 2;
+        QTest::newRow("drag") << true << QStringList{"drag 3 5"} << L{3, 4, 5} << 5;
+        QTest::newRow("single: click") << false << QStringList{"click 6"} << L{6} << 6;
+        QTest::newRow("single: ctrl+click") << false << QStringList{"ctrl+click 6"} << L{6} << 6;
+        QTest::newRow("single: shift+click") << false << QStringList{"shift+click 6"} << L{6} << 6;
+        QTest::newRow("single: arrow") << false << QStringList{"key Down"} << L{3} << 3;
+        QTest::newRow("single: select all does nothing") << false << QStringList{"ctrl+key A"} << L{2} << 2;
+    }
+    void userSelection() {
+        QFETCH(bool, multi);
+        QFETCH(QStringList, steps);
+        QFETCH(std::vector<int>, selected);
+        QFETCH(int, current);
+        Vx3dList list("lstChqList", kRegisterColumns);
+        list.setMultiSelect(multi);
+        for (int i = 0; i < 10; ++i)
+            list.AddItem(QStringLiteral("line%1\tx").arg(i));
+        list.resize(500, 400);
+        list.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&list));
+        list.SetFocus();
+        perform(list, {"click 2"});
+        perform(list, steps);
+        QCOMPARE(list.selectedLines(), selected);
+        QCOMPARE(list.SelCount(), static_cast<int>(selected.size()));
+        QCOMPARE(list.ListIndex(), current);
+        for (int row = 0; row < 10; ++row)
+            QCOMPARE(paintedSelected(list, row), std::find(selected.begin(), selected.end(), row) != selected.end());
     }
 
     void doubleClickAndKeys() {
@@ -184,9 +290,9 @@ private slots:
         QCOMPARE(inserted.count(), 0);
         QCOMPARE(model->rowCount(), 1000);
         QCOMPARE(shown(list, 999, 1), QStringLiteral("1998"));
-        QVERIFY(list.view()->selectionModel()->isRowSelected(500, {}));
-        QVERIFY(list.view()->selectionModel()->isRowSelected(501, {}));
-        QVERIFY(!list.view()->selectionModel()->isRowSelected(8, {}));
+        QVERIFY(paintedSelected(list, 500));
+        QVERIFY(paintedSelected(list, 501));
+        QVERIFY(!paintedSelected(list, 8));
         QVERIFY(list.view()->updatesEnabled());
     }
 
@@ -206,7 +312,8 @@ private slots:
         list.setRedraw(true);
         QCOMPARE(list.view()->model()->rowCount(), 1);
         QCOMPARE(list.ListIndex(), -1);
-        QVERIFY(!list.view()->selectionModel()->hasSelection());
+        QCOMPARE(list.SelCount(), 0);
+        QVERIFY(!paintedSelected(list, 0));
     }
 
     void rewriteLineInPlace() {

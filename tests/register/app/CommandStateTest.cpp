@@ -9,7 +9,7 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QMenuBar>
-#include <QTreeView>
+#include <QTableView>
 
 #include <map>
 
@@ -195,7 +195,7 @@ void CommandStateTest::fileMenuKeyAChoosesSaveAs() {
 void CommandStateTest::deleteModeKeepsSelectedLineInView() {
     Harness h;
     openBook(h, longBook());
-    QTreeView* view = h.list("lstChqList")->view();
+    QTableView* view = h.list("lstChqList")->view();
     h.button("DownPointer")->click();
     QCoreApplication::processEvents();
     const QModelIndex last = view->model()->index(h.lineCount() - 1, 0);
