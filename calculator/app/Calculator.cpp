@@ -11,6 +11,7 @@
 #include "ui/Prompter.h"
 #include "ui/SSCommand.h"
 #include "ui/SSPanel.h"
+#include "ui/QtText.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -31,9 +32,7 @@ namespace {
 
 constexpr int kWidth = 468;
 
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
+using ui::qs;
 
 } // namespace
 

@@ -8,6 +8,7 @@
 #include "ui/Printer.h"
 #include "ui/Prompter.h"
 #include "ui/SSCommand.h"
+#include "ui/QtText.h"
 
 #include <QActionGroup>
 #include <QComboBox>
@@ -23,9 +24,7 @@ namespace abacon {
 
 namespace {
 
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
+using ui::qs;
 
 QActionGroup* incrementMenu(QMenuBar* bar, const char* name, const char* caption, const char* itemPrefix,
                             const std::array<Increment, 5>& items, int checked) {

@@ -1,4 +1,5 @@
 #include "calculator/app/LoanTabl.h"
+#include "ui/QtText.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -10,9 +11,7 @@ namespace abacon {
 
 namespace {
 
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
+using ui::qs;
 
 } // namespace
 

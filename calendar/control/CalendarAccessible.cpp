@@ -1,7 +1,7 @@
 #include "calendar/control/CalendarAccessible.h"
 
 #include "calendar/control/VxcalndrCtrl.h"
-#include "runtime/Cp1252.h"
+#include "calendar/control/ControlText.h"
 
 #include <QAccessibleTableInterface>
 
@@ -11,10 +11,6 @@ namespace {
 
 constexpr int kArrows = 4;
 constexpr int kTableIndex = kArrows;
-
-QString bytes(const std::string& s) {
-    return QString::fromStdString(runtime::cp1252ToUtf8(s));
-}
 
 QRect globalRect(const CVxcalndrCtrl* c, const CellRect& r) {
     return QRect(c->mapToGlobal(QPoint(r.left, r.top)), QSize(r.right - r.left, r.bottom - r.top));
@@ -28,7 +24,7 @@ QString arrowName(const CVxcalndrCtrl* c, int entry) {
                      : entry == cellPrevYear  ? d.addYears(-1)
                                               : d.addYears(1);
     return entry <= cellNextMonth
-               ? QStringLiteral("%1 %2").arg(bytes(c->texts().monthName(to.month()))).arg(to.year())
+               ? QStringLiteral("%1 %2").arg(fromBytes(c->texts().monthName(to.month()))).arg(to.year())
                : QString::number(to.year());
 }
 
@@ -190,7 +186,7 @@ public:
     }
     QString columnDescription(int column) const override {
         const int weekday = ((control()->firstDayOfWeek() + column) % 7 + 7) % 7;
-        return bytes(control()->texts().weekdayName(weekday));
+        return fromBytes(control()->texts().weekdayName(weekday));
     }
     QString rowDescription(int) const override { return {}; }
     int selectedColumnCount() const override { return 0; }
@@ -232,7 +228,7 @@ QString DayCellAccessible::text(QAccessible::Text t) const {
     const CVxcalndrCtrl* c = table_->control();
     const int weekday = c->dates().weekdayOf(c->month(), day_, c->year());
     return QStringLiteral("%1 %2 %3 %4")
-        .arg(bytes(c->texts().weekdayName(weekday)))
+        .arg(fromBytes(c->texts().weekdayName(weekday)))
         .arg(day_)
         .arg(c->monthName())
         .arg(c->year());

@@ -1,7 +1,7 @@
 // Painting of the calendar: one off-screen image per paint, copied in one go.
 #include "calendar/control/VxcalndrCtrl.h"
 
-#include "runtime/Cp1252.h"
+#include "calendar/control/ControlText.h"
 #include "vxrun/Draw3D.h"
 
 #include <QFontInfo>
@@ -25,9 +25,6 @@ vxrun::RECT toRect(const CellRect& c) {
 }
 CellRect fromRect(const vxrun::RECT& r) {
     return {r.left, r.top, r.right, r.bottom};
-}
-QString text(const std::string& bytes) {
-    return QString::fromStdString(runtime::cp1252ToUtf8(bytes));
 }
 // The bevel variant the panel routine gets: 3 for a lowered bevel.
 int variant(int bevelStyle) {
@@ -173,7 +170,7 @@ void CVxcalndrCtrl::DrawCalendar(QPainter* dc, const QRect& rect) {
     in.bevelStyle = BevelStyle;
     in.bevelSize = BevelSize;
     in.titleHeight = ComputeTitleHeight();
-    in.monthTextWidth = captionMetrics.horizontalAdvance(text(texts_.monthName(9)));
+    in.monthTextWidth = captionMetrics.horizontalAdvance(fromBytes(texts_.monthName(9)));
     const QString yearText = QString::asprintf("%4d", model().year());
     in.yearTextWidth = captionMetrics.horizontalAdvance(yearText);
     in.weekNumbers = WeekNumbers != 0;
@@ -206,7 +203,7 @@ void CVxcalndrCtrl::DrawCalendar(QPainter* dc, const QRect& rect) {
                 dc->fillRect(QRect(x, r.top + j, 1, h), pen);
         }
     };
-    caption(L.monthCaption, text(texts_.monthName(model().month())));
+    caption(L.monthCaption, fromBytes(texts_.monthName(model().month())));
     if (!CalStatic) {
         arrow(cellPrevMonth);
         arrow(cellNextMonth);
@@ -220,7 +217,7 @@ void CVxcalndrCtrl::DrawCalendar(QPainter* dc, const QRect& rect) {
     // Weekday header, without a panel.
     for (std::size_t i = 0; i < 7; ++i) {
         RECT h = toRect(L.header[i]);
-        Draw3DText(dc, text(texts_.twoLetterWeekdayName(L.headerWeekday[i])), -1, &h, kCaptionFormat,
+        Draw3DText(dc, fromBytes(texts_.twoLetterWeekdayName(L.headerWeekday[i])), -1, &h, kCaptionFormat,
                    TitleFontStyle, CC, LightColor, ShadowColor);
     }
 

@@ -2,7 +2,7 @@
 // checks, errors and notifications the control's contract gives each one.
 #include "calendar/control/VxcalndrCtrl.h"
 
-#include "runtime/Cp1252.h"
+#include "calendar/control/ControlText.h"
 #include "vxrun/AboutDlg.h"
 #include "vxrun/Units.h"
 
@@ -10,18 +10,6 @@ namespace vxcal {
 
 using ole::Variant;
 using Args = std::vector<Variant>;
-
-namespace {
-
-QString fromBytes(const std::string& s) {
-    return QString::fromStdString(runtime::cp1252ToUtf8(s));
-}
-
-std::string toBytes(const QString& s) {
-    return runtime::utf8ToCp1252(s.toStdString());
-}
-
-} // namespace
 
 void CVxcalndrCtrl::changed(int dispid) {
     SetModifiedFlag();

@@ -18,12 +18,6 @@ namespace {
 
 const QString kApp = QStringLiteral("Ledgerine 95");
 
-QString boxText(std::string_view text) {
-    QString shown = qs(text);
-    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return shown;
-}
-
 } // namespace
 
 CalendarLink::CalendarLink(frmChqList& main, ui::Prompter& prompter, const runtime::Clock& clock)

@@ -15,12 +15,6 @@ namespace ledger {
 namespace {
 
 // The rules write a line break as CR; the boxes show it as a new line.
-QString boxText(std::string_view text) {
-    QString shown = qs(text);
-    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return shown;
-}
-
 const QString kNoCodeFile = QStringLiteral("No Budget/Code file in use!");
 
 bool sameFile(const QString& a, const QString& b) {

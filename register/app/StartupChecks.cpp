@@ -9,12 +9,6 @@ namespace ledger {
 
 namespace {
 
-QString boxText(const std::string& text) {
-    QString shown = qs(text);
-    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return shown;
-}
-
 QString locate(ui::Prompter& prompter, std::string_view file, std::string_view shownName,
                const std::string& programDir, std::string_view pathEnv) {
     if (const auto found = findInPath(file, programDir, pathEnv))
