@@ -2,7 +2,6 @@
 #include "register/app/QtText.h"
 
 #include "register/app/CodeFileSession.h"
-#include "register/app/ReportCommands.h"
 #include "register/app/frmChqList.h"
 #include "register/app/frmEditCodes.h"
 #include "register/app/frmSelectCodes.h"
@@ -93,8 +92,7 @@ void CodeCommands::selectAndList() {
     prompter_.runModal(dates);
     range_ = {dates.startDate(), dates.endDate()};
     dateSelected_ = dates.dateSelected();
-    if (auto* reports = window_.findChild<ReportCommands*>())
-        reports->showCodeListing(listedCode_, range_.start, range_.end);
+    emit listingChosen(listedCode_, range_.start, range_.end);
 }
 
 void CodeCommands::selectBudgetPeriod() {

@@ -34,6 +34,10 @@ public:
     // The code "Select and List by Code" chose last ("ALL " for every item).
     const QString& listedCode() const { return listedCode_; }
 
+signals:
+    // "Select and List by Code" chose a code and a date range: the listing is the reports' to show.
+    void listingChosen(const QString& code, runtime::OleDate start, runtime::OleDate end);
+
 public slots:
     void createFile();
     void editCodes();

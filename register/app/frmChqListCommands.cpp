@@ -106,6 +106,7 @@ void frmChqList::createCommands() {
     onMenu(mnuComma, reports, &ReportCommands::saveComma);
     onMenu(mnuBudgetSummary, reports, &ReportCommands::budgetSummary);
     onMenu(mnuIncomeStmt, reports, &ReportCommands::incomeStatement);
+    connect(codes, &CodeCommands::listingChosen, reports, &ReportCommands::showCodeListing);
 
     auto* options = new OptionCommands(*this, prompter_, QCoreApplication::applicationFilePath());
     onMenu(mnuTextColor, options, &OptionCommands::mnuTextColor_Click);
