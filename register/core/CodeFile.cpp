@@ -257,6 +257,7 @@ CodeFileLoad decodeCodeFile(std::string_view bytes, std::string_view path) {
     const std::string aborted = "\rLoading of " + load.path + " aborted!";
 
     std::vector<CodeRecord> records;
+    int badBudgets = 0;
     for (const std::string_view line : splitTextLines(bytes)) {
         // One record more would overflow the 16-bit record count.
         if (records.size() >= CodeTable::kMaxCodeRecords) {
@@ -284,14 +285,25 @@ CodeFileLoad decodeCodeFile(std::string_view bytes, std::string_view path) {
             return nothingLoaded(std::move(load));
         }
         if (!isValidBudgetText(budget)) {
-            load.messages.push_back(box(std::string(kInvalidBudgetMessage), mb::vbOKOnly + mb::vbCritical));
+            // A box for each of the first few; a file that is not a code file at all would
+            // otherwise ask for OK once for every line it has.
+            if (++badBudgets <= kBudgetBoxesShown)
+                load.messages.push_back(box(std::string(kInvalidBudgetMessage), mb::vbOKOnly + mb::vbCritical));
             budget = std::string(kZeroBudget);
         }
         records.push_back(
             makeCodeRecord(runtime::cp1252ToUtf8(description), runtime::cp1252ToUtf8(code), budget));
     }
+    if (badBudgets > kBudgetBoxesShown)
+        load.messages.push_back(box(moreInvalidBudgetsMessage(badBudgets - kBudgetBoxesShown),
+                                    mb::vbOKOnly + mb::vbCritical));
     load.table = CodeTable(std::move(records));
     return load;
+}
+
+std::string moreInvalidBudgetsMessage(int records) {
+    return "Invalid Budget data encountered in " + std::to_string(records) +
+           (records == 1 ? " more record" : " more records") + ", amount of zero assumed";
 }
 
 CodeFileLoad loadCodeFile(const CodeFileSource& source) {

@@ -114,6 +114,9 @@ inline constexpr std::string_view kDefaultCodeFileName = "lgncodes.csv";
 inline constexpr std::string_view kUnreadableCodetypes = "Unable to read Code types file name!";
 inline constexpr std::string_view kInvalidBudgetMessage =
     "Invalid Budget data encountered, amount of zero assumed";
+// A load shows that box for the first few bad budgets and then one for all the others.
+inline constexpr int kBudgetBoxesShown = 5;
+std::string moreInvalidBudgetsMessage(int records);
 
 // The "not found in your path" box of the file search, for any file name.
 runtime::Message notFoundInPathMessage(std::string_view name);

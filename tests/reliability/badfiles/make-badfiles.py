@@ -104,6 +104,7 @@ put('codes-only-commas.cod', ',,,,,,\r\n,\r\n')
 put('codes-bare-cr-lines.cod', 'Rent,RENT,-900.00\rFood,FOOD,-200.00\r')
 put('codes-budget-overflow.cod', line('Lottery', 'LOTT', '1e999'))
 put('codes-picture.cod', b'\x89PNG\r\n\x1a\n' + bytes(rnd.randrange(256) for _ in range(120)))
+put('codes-many-bad-budgets.cod', ''.join(line('Line %d' % i, 'C%03d' % i, 'not money') for i in range(1, 41)))
 
 # --- Settings files ---------------------------------------------------------------------------
 
