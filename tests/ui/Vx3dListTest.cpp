@@ -7,6 +7,8 @@
 #include <QTest>
 #include <QTableView>
 
+#include <memory>
+
 using ui::Vx3dList;
 
 namespace {
@@ -68,6 +70,17 @@ void perform(Vx3dList& list, const QStringList& steps) {
             QTest::keyClick(list.view(), keys.value(words.at(1)), modifiers);
         }
     }
+}
+
+// A list of `rows` lines "line0\tx", "line1\tx"..., shown.
+std::unique_ptr<Vx3dList> shownList(bool multi, int rows, QSize size) {
+    auto list = std::make_unique<Vx3dList>("lstChqList", kRegisterColumns);
+    list->setMultiSelect(multi);
+    for (int i = 0; i < rows; ++i)
+        list->AddItem(QStringLiteral("line%1\tx").arg(i));
+    list->resize(size);
+    list->show();
+    return list;
 }
 
 QString shown(const Vx3dList& list, int row, int column) {
@@ -135,12 +148,8 @@ private slots:
     }
 
     void multipleSelectionByProgramAndUser() {
-        Vx3dList list("lstChqList", kRegisterColumns);
-        list.setMultiSelect(true);
-        for (int i = 0; i < 6; ++i)
-            list.AddItem(QStringLiteral("line%1\tx").arg(i));
-        list.resize(500, 300);
-        list.show();
+        const auto shownOne = shownList(true, 6, {500, 300});
+        Vx3dList& list = *shownOne;
         QVERIFY(QTest::qWaitForWindowExposed(&list));
         QSignalSpy clicks(&list, &Vx3dList::click);
 
@@ -220,12 +229,8 @@ private slots:
         QFETCH(QStringList, steps);
         QFETCH(std::vector<int>, selected);
         QFETCH(int, current);
-        Vx3dList list("lstChqList", kRegisterColumns);
-        list.setMultiSelect(multi);
-        for (int i = 0; i < 10; ++i)
-            list.AddItem(QStringLiteral("line%1\tx").arg(i));
-        list.resize(500, 400);
-        list.show();
+        const auto shownOne = shownList(multi, 10, {500, 400});
+        Vx3dList& list = *shownOne;
         QVERIFY(QTest::qWaitForWindowExposed(&list));
         list.SetFocus();
         perform(list, {"click 2"});
