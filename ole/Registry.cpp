@@ -93,9 +93,13 @@ bool Registry::load() {
         if (line.startsWith(u'[') && line.endsWith(u']')) {
             const QString path = line.mid(1, line.size() - 2);
             current = nullptr;
-            if (path.startsWith(kRoot, Qt::CaseInsensitive) && path.size() > kRoot.size()) {
-                Key& k = keys_[normalKey(path.mid(kRoot.size())).toLower()];
-                k.path = normalKey(path.mid(kRoot.size()));
+            // The root itself ("[HKEY_CLASSES_ROOT\\]") is no key of ours: it could not be written
+            // back as one.
+            const QString key =
+                path.startsWith(kRoot, Qt::CaseInsensitive) ? normalKey(path.mid(kRoot.size())) : QString();
+            if (!key.isEmpty()) {
+                Key& k = keys_[key.toLower()];
+                k.path = key;
                 current = &k;
             }
             continue;

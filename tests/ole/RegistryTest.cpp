@@ -95,7 +95,14 @@ TEST_P(RegistryFileTest, ReadsWhatItCanAndNeverOverwritesAForeignFile) {
         EXPECT_EQ(server, QString::fromUtf8(GetParam().server));
     else
         EXPECT_FALSE(server);
-    if (!GetParam().loads) {
+    if (GetParam().loads) {
+        // What was kept is written back in a form that reads as the same registry.
+        const QString text = reg.text();
+        ASSERT_TRUE(reg.save());
+        ole::Registry again;
+        ASSERT_TRUE(again.load());
+        EXPECT_EQ(again.text(), text);
+    } else {
         // Registering over a file that is no registry would lose what it holds: refused, file kept.
         EXPECT_FALSE(
             ole::AfxOleRegisterPropertyPageClass(QStringLiteral("/x.so"), {QStringLiteral("{1}")}, {}));
@@ -120,6 +127,8 @@ INSTANTIATE_TEST_SUITE_P(
                    "REGEDIT4\n[HKEY_LOCAL_MACHINE\\X]\n@=\"/z.so\"\n" + kKey + "@=\"/b.so\"\n", true,
                    "/b.so"},
         BadFileRow{"TrailingGarbageSkipped", "REGEDIT4\n" + kKey + "@=\"/a.so\" junk\n", true, nullptr},
+        BadFileRow{"RootItselfIsNoKey",
+                   "REGEDIT4\n[HKEY_CLASSES_ROOT\\\\]\n@=\"/z.so\"\n" + kKey + "@=\"/a.so\"\n", true, "/a.so"},
         BadFileRow{"LaterValueWins", "REGEDIT4\n" + kKey + "@=\"/a.so\"\n@=\"/c.so\"\n", true, "/c.so"}),
     [](const auto& row) { return std::string(row.param.name); });
 
