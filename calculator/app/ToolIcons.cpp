@@ -24,7 +24,9 @@ void lines(QPainter& p, int x, int y, int w, int count, int step = 2) {
 }
 
 void glyph(QPainter& p, const QString& text, const QColor& color, int pixelSize, bool bold = true) {
-    QFont f(QStringLiteral("Serif"));
+    // The readout's face: a second serif face would be one more font file to load at start.
+    QFont f(QStringLiteral("Century Schoolbook"));
+    f.setStyleHint(QFont::Serif);
     f.setPixelSize(pixelSize);
     f.setBold(bold);
     p.setFont(f);
