@@ -379,6 +379,8 @@ QString Vx3dList::field(int line, int column) const {
 }
 
 void Vx3dList::setFlag(int line, bool on) {
+    if (line < 0 || static_cast<std::size_t>(line) >= selected_.size())
+        return;
     char& flag = selected_[static_cast<std::size_t>(line)];
     if ((flag != 0) != on) {
         flag = on ? 1 : 0;
@@ -411,7 +413,10 @@ void Vx3dList::setMultiSelect(bool on) {
 }
 
 bool Vx3dList::Selected(int line) const {
-    return line >= 0 && line < ListCount() && selected_[static_cast<std::size_t>(line)] != 0;
+    // Against the flags, not the rows: a caller's model may have more rows for a moment, before the
+    // list hears of its reset.
+    return line >= 0 && static_cast<std::size_t>(line) < selected_.size() &&
+           selected_[static_cast<std::size_t>(line)] != 0;
 }
 
 void Vx3dList::setSelected(int line, bool on) {
