@@ -1,6 +1,7 @@
 #include "ui/Vx3dList.h"
 
 #include <QAbstractTableModel>
+#include <QAccessible>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
@@ -107,6 +108,8 @@ protected:
         QStyledItemDelegate::initStyleOption(option, index);
         if (list_->Selected(index.row()))
             option->state |= QStyle::State_Selected;
+        else
+            option->state &= ~QStyle::State_Selected;
         option->state &= ~QStyle::State_HasFocus; // the view frames the whole current line
         if (rightAligned.contains(index.column()))
             option->displayAlignment = Qt::AlignRight | Qt::AlignVCenter;
@@ -242,6 +245,29 @@ private:
     int dragRow_ = -1; // the row the left button is over while it is down
 };
 
+// Mirrors the selection into the view when an assistive tool starts listening, and drops the
+// mirror when the last one stops.
+class Vx3dListAccessWatch final : public QObject, public QAccessible::ActivationObserver {
+public:
+    explicit Vx3dListAccessWatch(Vx3dList* list) : QObject(list), list_(list) {
+        QAccessible::installActivationObserver(this);
+    }
+    ~Vx3dListAccessWatch() override { QAccessible::removeActivationObserver(this); }
+
+    bool active = QAccessible::isActive();
+
+    void accessibilityActiveChanged(bool on) override {
+        active = on;
+        if (on)
+            list_->mirrorSelection();
+        else
+            list_->view_->selectionModel()->clearSelection();
+    }
+
+private:
+    Vx3dList* list_;
+};
+
 Vx3dList::Vx3dList(QWidget* parent) : QWidget(parent) { init({}); }
 
 Vx3dList::Vx3dList(const QString& objectName, const QStringList& columnTitles, QWidget* parent) : QWidget(parent) {
@@ -266,6 +292,7 @@ void Vx3dList::init(const QStringList& titles) {
     view_->viewport()->installEventFilter(this);
     view_->installEventFilter(this);
     setFocusProxy(view_);
+    access_ = new Vx3dListAccessWatch(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -514,9 +541,33 @@ void Vx3dList::selectAllByUser() {
 }
 
 void Vx3dList::repaintSelection() {
-    if (redraw_)
-        view_->viewport()->update();
+    if (!redraw_)
+        return;
+    view_->viewport()->update();
+    mirrorSelection();
 }
+
+// Assistive tools learn the selection from the view's own; while one listens, that follows the
+// flags in runs of rows (a spread selection then costs what it costs in any item view).
+void Vx3dList::mirrorSelection() {
+    if (!access_->active || !redraw_)
+        return;
+    const QAbstractItemModel* model = view_->model();
+    const int rows = std::min(shownRows(), static_cast<int>(selected_.size()));
+    const int lastColumn = std::max(0, model->columnCount() - 1);
+    QItemSelection runs;
+    for (int row = 0; row < rows; ++row) {
+        if (selected_[static_cast<std::size_t>(row)] == 0)
+            continue;
+        const int first = row;
+        while (row + 1 < rows && selected_[static_cast<std::size_t>(row) + 1] != 0)
+            ++row;
+        runs.append(QItemSelectionRange(model->index(first, 0), model->index(row, lastColumn)));
+    }
+    view_->selectionModel()->select(runs, QItemSelectionModel::ClearAndSelect);
+}
+
+
 
 void Vx3dList::pushCurrentToView(bool scroll) {
     if (!redraw_)
@@ -608,6 +659,7 @@ void Vx3dList::setRedraw(bool on) {
     pushCurrentToView(false);
     view_->setUpdatesEnabled(true);
     view_->viewport()->update();
+    mirrorSelection();
 }
 
 bool Vx3dList::eventFilter(QObject* watched, QEvent* event) {

@@ -14,13 +14,14 @@ namespace ui {
 class Vx3dListModel;
 class Vx3dListView;
 class Vx3dListDelegate;
+class Vx3dListAccessWatch;
 
 // Multi-column 3-D list. A line is one text whose fields are separated by tabs; the columns
 // show the fields under titles set by the program. Lines are numbered from 0; -1 means none.
 // The selection and current line are kept here, so they stay right while redrawing is off; the
 // view paints the selection from these flags and passes the user's clicks and keys to them (its
-// own item selection stays empty: a spread selection of thousands of rows there made every
-// repaint walk them all).
+// own item selection stays empty while no assistive tool listens: a spread selection of thousands
+// of rows there made every repaint walk them all).
 // A small list keeps its own lines (AddItem); a long one shows a model of the caller's (setModel)
 // that makes text only for the rows asked for.
 class Vx3dList : public QWidget {
@@ -104,6 +105,7 @@ protected:
 
 private:
     friend class Vx3dListView;
+    friend class Vx3dListAccessWatch;
     // What the user did to a row: pressed the left button on it, dragged onto it, moved the
     // current line onto it by a key, pressed the space bar on it.
     enum class Gesture { Press, Drag, Move, Space };
@@ -113,6 +115,7 @@ private:
     void init(const QStringList& titles);
     void applyPalette();
     void repaintSelection();
+    void mirrorSelection();
     void pushCurrentToView(bool scroll);
     void onViewCurrentChanged(int row);
     void setFlag(int line, bool on);
@@ -126,6 +129,7 @@ private:
     QAbstractItemModel* outside_ = nullptr; // the caller's model, when one is shown
     QTableView* view_ = nullptr;
     Vx3dListDelegate* delegate_ = nullptr;
+    Vx3dListAccessWatch* access_ = nullptr;
     std::vector<char> selected_;
     int selCount_ = 0;
     int current_ = -1;

@@ -1,5 +1,6 @@
 #include "ui/Vx3dList.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QHeaderView>
 #include <QMouseEvent>
@@ -7,6 +8,7 @@
 #include <QTest>
 #include <QTableView>
 
+#include <algorithm>
 #include <memory>
 
 using ui::Vx3dList;
@@ -240,6 +242,46 @@ private slots:
         QCOMPARE(list.ListIndex(), current);
         for (int row = 0; row < 10; ++row)
             QCOMPARE(paintedSelected(list, row), std::find(selected.begin(), selected.end(), row) != selected.end());
+    }
+
+    // While an assistive tool listens, the view's own selection, which such a tool reads, follows
+    // the flags; without one it stays empty.
+    void selectionSeenByAssistiveTools() {
+        const auto shownOne = shownList(true, 8, {500, 300});
+        Vx3dList& list = *shownOne;
+        QVERIFY(QTest::qWaitForWindowExposed(&list));
+        QAccessibleTableInterface* table = QAccessible::queryAccessibleInterface(list.view())->tableInterface();
+        QVERIFY(table);
+        const auto seen = [table] {
+            QList<int> rows = table->selectedRows();
+            std::sort(rows.begin(), rows.end());
+            return rows;
+        };
+        list.setSelected(1, true);
+        list.setSelected(2, true);
+        QCOMPARE(seen(), QList<int>{});
+
+        QAccessible::setActive(true);
+        QCOMPARE(seen(), (QList<int>{1, 2}));
+        QTest::mouseClick(list.view()->viewport(), Qt::LeftButton, Qt::ControlModifier, rowCentre(list, 5));
+        QCOMPARE(seen(), (QList<int>{1, 2, 5}));
+        QVERIFY(table->cellAt(5, 0)->state().selected);
+        QVERIFY(paintedSelected(list, 5));
+        QTest::mouseClick(list.view()->viewport(), Qt::LeftButton, Qt::ControlModifier, rowCentre(list, 1));
+        QCOMPARE(seen(), (QList<int>{2, 5}));
+        QVERIFY(!paintedSelected(list, 1));
+        QTest::keyClick(list.view(), Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(seen().size(), 8);
+        list.setRedraw(false);
+        list.clearSelection();
+        list.setSelected(6, true);
+        list.setRedraw(true);
+        QCOMPARE(seen(), QList<int>{6});
+
+        QAccessible::setActive(false);
+        QCOMPARE(seen(), QList<int>{});
+        QCOMPARE(list.selectedLines(), std::vector<int>{6});
+        QVERIFY(paintedSelected(list, 6));
     }
 
     void doubleClickAndKeys() {
