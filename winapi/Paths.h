@@ -1,8 +1,6 @@
 #pragma once
 
 #include <filesystem>
-#include <optional>
-#include <string_view>
 
 namespace winapi {
 
@@ -12,9 +10,5 @@ std::filesystem::path windowsDirectory();
 
 // The folder of the running program: $LEDGERINE_PROGDIR when set, else the folder of the executable.
 std::filesystem::path programDirectory();
-
-// Looks for a file in programDirectory() first, then in each folder of $PATH. Names match
-// case-insensitively, and "Name.exe" also finds the Linux program "name".
-std::optional<std::filesystem::path> findFileInPath(std::string_view name);
 
 } // namespace winapi

@@ -2,6 +2,7 @@
 #include "register/app/QtText.h"
 
 #include "register/app/ChequeBookSession.h"
+#include "register/core/FileSearch.h"
 #include "register/core/Settings.h"
 #include "ui/Prompter.h"
 #include "winapi/Paths.h"
@@ -9,6 +10,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace ledger {
 
@@ -76,10 +78,9 @@ void CodeFileSession::load(const std::string& activePath, const std::string& cod
     CodeFileSource source;
     source.activePath = activePath;
     source.codetypesSetting = codetypes;
-    source.findFileInPath = [](std::string_view name) -> std::optional<std::string> {
-        if (auto found = winapi::findFileInPath(name))
-            return found->string();
-        return std::nullopt;
+    source.findFileInPath = [](std::string_view name) {
+        const char* pathEnv = std::getenv("PATH");
+        return findInPath(name, winapi::programDirectory().string(), pathEnv ? pathEnv : "");
     };
     CodeFileLoad result = loadCodeFile(source);
     // Every box is shown; the answer to "Not Found! Continue?" changes nothing, since the table
