@@ -47,6 +47,15 @@ ledger::ChequeBook randomBook(std::size_t items) {
     return book;
 }
 
+// Counts the paints of the list, so that a measurement is known to end with the list painted.
+struct PaintCounter : QObject {
+    int count = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        count += event->type() == QEvent::Paint ? 1 : 0;
+        return false;
+    }
+};
+
 // One main window with the large book open, shared by the benchmarks (opening it is measured by
 // openToFilledList).
 struct Fixture {
@@ -58,6 +67,7 @@ struct Fixture {
     std::unique_ptr<ledger::ProfileSettingsStore> store;
     std::unique_ptr<ledger::frmChqList> window;
     std::vector<ledger::Item> original;
+    PaintCounter paints;
 
     Fixture() {
         qputenv("LEDGERINE_WINDIR", dir.path().toLocal8Bit());
@@ -72,9 +82,18 @@ struct Fixture {
         window->show();
         window->session().openPath(path);
         registerList = window->findChild<ui::Vx3dList*>(QStringLiteral("lstChqList"));
+        registerList->view()->viewport()->installEventFilter(&paints);
         settle();
     }
+    // Delivers what is pending, the window's paint among it: each measurement ends with the list
+    // painted as the user would see it, and painted once.
     static void settle() { QApplication::processEvents(); }
+    // Ends a measured step: what it left pending is delivered, and the list must have been painted.
+    void showResult(benchmark::State& state, int paintsBefore) {
+        settle();
+        if (paints.count == paintsBefore)
+            state.SkipWithError("the list was not painted");
+    }
     // The window's controls by object name, as the tests reach them; looked up outside the timing.
     ui::Vx3dList& list() { return *registerList; }
     ui::SSCommand* button(const char* name) const {
@@ -96,6 +115,7 @@ struct Fixture {
         const int step = spread ? list().ListCount() / kSelected : 1;
         for (int i = 0; i < kSelected; ++i)
             list().setSelected(i * step, true);
+        list().ensureVisible(0); // the user changes lines that are in sight
         settle();
     }
 };
@@ -113,9 +133,10 @@ void jumpToLastAndPaint(benchmark::State& state) {
         state.PauseTiming();
         first->click();
         Fixture::settle();
+        const int painted = f.paints.count;
         state.ResumeTiming();
         last->click();
-        f.list().view()->viewport()->repaint();
+        f.showResult(state, painted);
     }
     if (f.list().ListIndex() != f.list().ListCount() - 1)
         state.SkipWithError("the last item is not current");
@@ -128,9 +149,10 @@ void sortAndShow(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         f.restore();
+        const int painted = f.paints.count;
         state.ResumeTiming();
         command->click();
-        f.list().view()->viewport()->repaint();
+        f.showResult(state, painted);
     }
     state.SetLabel(state.range(0) == 0 ? "dates" : "codes");
     state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * kItems));
@@ -142,8 +164,9 @@ void toggleClearedSelected(benchmark::State& state) {
     f.selectSpread(state.range(0) == 0);
     ui::SSCommand* cleared = f.button("ctlCleared");
     for (auto _ : state) {
+        const int painted = f.paints.count;
         cleared->click();
-        f.list().view()->viewport()->repaint();
+        f.showResult(state, painted);
     }
     if (f.list().SelCount() != kSelected)
         state.SkipWithError("the selection was lost");
@@ -167,9 +190,11 @@ void deleteSelected(benchmark::State& state) {
                           QStringLiteral("Deleted items CANNOT be recovered\n         CONTINUE?"),
                           ui::vbYesNo + ui::vbQuestion, ui::vbYes);
         f.button("cmdDelete")->click();
+        Fixture::settle(); // the user sees the confirming panel before clicking it
+        const int painted = f.paints.count;
         state.ResumeTiming();
         confirm->click();
-        f.list().view()->viewport()->repaint();
+        f.showResult(state, painted);
     }
     if (f.list().ListCount() != static_cast<int>(kItems) - kSelected)
         state.SkipWithError("the selected items were not deleted");

@@ -107,8 +107,9 @@ void ChequeBookSession::toggleCleared(const std::vector<int>& rows) {
 void ChequeBookSession::deleteItems(const std::vector<int>& rows) {
     if (!book_)
         return;
+    const std::vector<std::int64_t> amounts = erasedAmounts(book_->items, rows);
     eraseSelected(book_->items, rows);
-    emit registerReset();
+    emit registerErased(rows, amounts);
     markChanged();
 }
 

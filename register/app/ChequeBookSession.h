@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QString>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -114,6 +115,9 @@ signals:
     void bookChanged();
     // The register's rows were added, removed or reordered: read them afresh.
     void registerReset();
+    // The register rows at `rows` (ascending) are gone, and nothing else changed; `amounts` are
+    // their signed amounts in ticks (erasedAmounts).
+    void registerErased(const std::vector<int>& rows, const std::vector<std::int64_t>& amounts);
     // Only the cleared marks of register rows first..last changed.
     void itemsRestated(int first, int last);
     void titleChanged();

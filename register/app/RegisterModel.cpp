@@ -12,6 +12,7 @@ RegisterModel::RegisterModel(const ChequeBookSession& session, QStringList title
     : QAbstractTableModel(parent), session_(session), titles_(std::move(titles)) {
     connect(&session, &ChequeBookSession::bookReplaced, this, &RegisterModel::reload);
     connect(&session, &ChequeBookSession::registerReset, this, &RegisterModel::reload);
+    connect(&session, &ChequeBookSession::registerErased, this, &RegisterModel::erased);
     connect(&session, &ChequeBookSession::itemsRestated, this, &RegisterModel::restated);
     reload();
 }
@@ -31,6 +32,17 @@ void RegisterModel::reload() {
         runningBalances(book->items, balances_);
     else
         balances_.clear();
+    endResetModel();
+}
+
+void RegisterModel::erased(const std::vector<int>& rows, const std::vector<std::int64_t>& amounts) {
+    beginResetModel();
+    cachedRow_ = -1;
+    const ChequeBook* book = session_.book();
+    if (!book)
+        balances_.clear();
+    else if (!eraseFromBalances(balances_, rows, amounts) || balances_.size() != book->items.size())
+        runningBalances(book->items, balances_); // and a sum that does not fit fails as ever
     endResetModel();
 }
 

@@ -33,6 +33,9 @@ public:
 public slots:
     // Reads the register afresh: the rows and every balance.
     void reload();
+    // The rows at `rows` are gone and nothing else changed: the balances are worked out from the
+    // ones before (ChequeBookSession::registerErased).
+    void erased(const std::vector<int>& rows, const std::vector<std::int64_t>& amounts);
     // The cleared marks of rows first..last changed; nothing else did.
     void restated(int first, int last);
 

@@ -300,6 +300,42 @@ void runningBalances(const std::vector<Item>& items, std::vector<std::int64_t>& 
     }
 }
 
+std::vector<std::int64_t> erasedAmounts(const std::vector<Item>& items, const std::vector<int>& rows) {
+    std::vector<std::int64_t> amounts(rows.size(), 0);
+    std::size_t next = 0; // the first row not yet erased, as eraseSelected walks them
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        const int row = rows[k];
+        if (row < 0 || static_cast<std::size_t>(row) >= items.size() || static_cast<std::size_t>(row) < next)
+            continue;
+        amounts[k] = items[static_cast<std::size_t>(row)].signedAmount().ticks();
+        next = static_cast<std::size_t>(row) + 1;
+    }
+    return amounts;
+}
+
+bool eraseFromBalances(std::vector<std::int64_t>& balances, const std::vector<int>& rows,
+                       const std::vector<std::int64_t>& amounts) {
+    std::size_t to = 0;
+    std::size_t from = 0;
+    std::int64_t gone = 0;
+    bool fits = true;
+    const auto keepUpTo = [&](std::size_t end) {
+        for (; from < end; ++from)
+            fits &= !__builtin_sub_overflow(balances[from], gone, &balances[to++]);
+    };
+    for (std::size_t k = 0; k < rows.size() && k < amounts.size(); ++k) {
+        const int row = rows[k];
+        if (row < 0 || static_cast<std::size_t>(row) >= balances.size() || static_cast<std::size_t>(row) < from)
+            continue;
+        keepUpTo(static_cast<std::size_t>(row));
+        fits &= !__builtin_add_overflow(gone, amounts[k], &gone);
+        from = static_cast<std::size_t>(row) + 1;
+    }
+    keepUpTo(balances.size());
+    balances.resize(to);
+    return fits;
+}
+
 runtime::Currency finalBalance(const std::vector<Item>& items) {
     std::int64_t balance = 0;
     for (const Item& item : items) {

@@ -27,6 +27,15 @@ std::vector<std::string> registerLines(const std::vector<Item>& items);
 runtime::Currency finalBalance(const std::vector<Item>& items);
 // The running balance after each item, in currency ticks, into `balances` (resized to fit).
 void runningBalances(const std::vector<Item>& items, std::vector<std::int64_t>& balances);
+// The signed amounts, in ticks, of the items at `rows` (ascending), for eraseFromBalances: 0 for
+// a row that eraseSelected passes over (repeated or out of range).
+std::vector<std::int64_t> erasedAmounts(const std::vector<Item>& items, const std::vector<int>& rows);
+// The running balances once the items at `rows` (as given to eraseSelected) have gone, from the
+// balances before and the amounts that went: each kept balance drops by what went before it.
+// Reads 8 bytes a row instead of every item. False, with `balances` unusable, when a balance
+// would not fit (only a register whose sums never fitted); work them out again then.
+bool eraseFromBalances(std::vector<std::int64_t>& balances, const std::vector<int>& rows,
+                       const std::vector<std::int64_t>& amounts);
 
 // An auto-duplicate line: the same layout with the day number ("##"; an auto-duplicate item keeps
 // its day of the month as its date value) in place of the date, and no balance.

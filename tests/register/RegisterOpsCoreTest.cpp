@@ -103,7 +103,8 @@ INSTANTIATE_TEST_SUITE_P(Rows, LedgerLineAfterDelete,
                                          AfterDeleteCase{"Everything", {0, 1}, 0, -1}),
                          [](const auto& row) { return std::string(row.param.name); });
 
-// The items left by a delete, in order, named by their cheque numbers 0..5.
+// The items left by a delete, in order, named by their cheque numbers 0..5; and the balances
+// worked out from the ones before are those of the items left.
 TEST(LedgerEraseSelected, KeepsTheRestInOrder) {
     const std::vector<std::pair<std::vector<int>, std::vector<int>>> cases = {
         {{}, {0, 1, 2, 3, 4, 5}},       {{0}, {1, 2, 3, 4, 5}},     {{5}, {0, 1, 2, 3, 4}},
@@ -113,13 +114,29 @@ TEST(LedgerEraseSelected, KeepsTheRestInOrder) {
     for (const auto& [selected, kept] : cases) {
         std::vector<ledger::Item> items;
         for (int i = 0; i < 6; ++i)
-            items.push_back(ledger::makeItem(36526.0, static_cast<std::int16_t>(i), "", Currency(), ""));
+            items.push_back(ledger::makeItem(36526.0, static_cast<std::int16_t>(i), "",
+                                             Currency::fromTicks((i % 2 ? -1 : 1) * (i + 1) * 12345), ""));
+        std::vector<std::int64_t> balances;
+        ledger::runningBalances(items, balances);
+        const std::vector<std::int64_t> amounts = ledger::erasedAmounts(items, selected);
         ledger::eraseSelected(items, selected);
         std::vector<int> left;
         for (const ledger::Item& item : items)
             left.push_back(item.chequeNumber);
         EXPECT_EQ(left, kept) << testing::PrintToString(selected);
+        std::vector<std::int64_t> fresh;
+        ledger::runningBalances(items, fresh);
+        EXPECT_TRUE(ledger::eraseFromBalances(balances, selected, amounts));
+        EXPECT_EQ(balances, fresh) << testing::PrintToString(selected);
     }
+}
+
+// A register whose sums never fitted: taking the withdrawal out of max, -max, max would make the
+// last balance twice the range. That is reported, not wrapped round.
+TEST(LedgerEraseSelected, BalancesThatWouldNotFitAreReported) {
+    const std::int64_t top = std::numeric_limits<std::int64_t>::max() - 1;
+    std::vector<std::int64_t> balances{top, 0, top};
+    EXPECT_FALSE(ledger::eraseFromBalances(balances, {1}, {-top}));
 }
 
 } // namespace
