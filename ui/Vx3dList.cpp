@@ -567,8 +567,6 @@ void Vx3dList::mirrorSelection() {
     view_->selectionModel()->select(runs, QItemSelectionModel::ClearAndSelect);
 }
 
-
-
 void Vx3dList::pushCurrentToView(bool scroll) {
     if (!redraw_)
         return;
