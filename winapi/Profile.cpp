@@ -110,6 +110,7 @@ Line parseLine(std::string text) {
 
 Profile parseProfile(std::string_view bytes) {
     Profile profile;
+    profile.lines.reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
     while (!bytes.empty()) {
         const auto nl = bytes.find('\n');
         std::string_view text = bytes.substr(0, nl);
