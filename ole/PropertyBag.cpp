@@ -294,11 +294,14 @@ QStringList PropertyBag::names() const {
 }
 
 QByteArray PropertyBag::save() const {
-    QByteArray out = QByteArray(kHeader) + '\n';
+    // Appended piece by piece into one buffer: a control's bag is saved whenever its form is.
+    QByteArray out;
+    out.reserve(static_cast<qsizetype>(sizeof kHeader) + 48 * static_cast<qsizetype>(entries_.size()));
+    out.append(kHeader).append('\n');
     for (const Entry& e : entries_) {
-        const QByteArray value = e.pictureText.isEmpty() ? encodeBagValue(e.value) : e.pictureText;
         const VarType type = e.pictureText.isEmpty() ? e.value.type() : VarType::Picture;
-        out += e.name.toUtf8() + ':' + varTypeName(type).toLatin1() + '=' + value + '\n';
+        out.append(e.name.toUtf8()).append(':').append(varTypeName(type).toLatin1()).append('=');
+        out.append(e.pictureText.isEmpty() ? encodeBagValue(e.value) : e.pictureText).append('\n');
     }
     return out;
 }
