@@ -86,39 +86,79 @@ struct Profile {
     static constexpr std::size_t npos = static_cast<std::size_t>(-1);
 };
 
-Line parseLine(std::string text) {
-    Line line;
+// One line's meaning, as views into the text it was read from.
+struct LineView {
+    std::string_view text;
+    Line::Kind kind = Line::Kind::Other;
+    std::string_view name;
+    std::string_view value;
+};
+
+LineView classify(std::string_view text) {
+    LineView line;
+    line.text = text;
     // A NUL byte ends the line's meaning, as it ends every string handed to a caller; the bytes are
     // kept so that rewriting the file changes only what it must.
-    const std::string_view t = trim(std::string_view(text).substr(0, text.find('\0')));
+    const std::string_view t = trim(text.substr(0, text.find('\0')));
     if (!t.empty() && t.front() == '[') {
         line.kind = Line::Kind::Section;
         std::string_view name = t.substr(1);
         if (const auto close = name.find(']'); close != std::string_view::npos)
             name = name.substr(0, close);
-        line.name = std::string(trim(name));
+        line.name = trim(name);
     } else if (!t.empty() && t.front() != ';') {
         if (const auto eq = t.find('='); eq != std::string_view::npos) {
             line.kind = Line::Kind::Entry;
-            line.name = std::string(trim(t.substr(0, eq)));
-            line.value = std::string(trim(t.substr(eq + 1)));
+            line.name = trim(t.substr(0, eq));
+            line.value = trim(t.substr(eq + 1));
         }
     }
+    return line;
+}
+
+Line parseLine(std::string text) {
+    const LineView view = classify(text);
+    Line line{std::string(), view.kind, std::string(view.name), std::string(view.value)};
     line.text = std::move(text);
     return line;
 }
 
-Profile parseProfile(std::string_view bytes) {
-    Profile profile;
-    profile.lines.reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
+// Calls visit with each line of the file in turn until it returns false. Reading goes through here
+// without building a table: every read parses the file afresh.
+template <class Visit> void forEachLine(std::string_view bytes, Visit&& visit) {
     while (!bytes.empty()) {
         const auto nl = bytes.find('\n');
         std::string_view text = bytes.substr(0, nl);
         bytes = nl == std::string_view::npos ? std::string_view() : bytes.substr(nl + 1);
         if (!text.empty() && text.back() == '\r')
             text.remove_suffix(1);
-        profile.lines.push_back(parseLine(std::string(text)));
+        if (!visit(classify(text)))
+            return;
     }
+}
+
+// Calls visit with each entry of the first section of that name, as the write path finds it.
+template <class Visit> void forEachEntryOf(std::string_view bytes, std::string_view section, Visit&& visit) {
+    bool inSection = false;
+    forEachLine(bytes, [&](const LineView& line) {
+        if (line.kind == Line::Kind::Section) {
+            if (inSection)
+                return false;
+            inSection = sameName(line.name, section);
+            return true;
+        }
+        return !inSection || line.kind != Line::Kind::Entry || visit(line);
+    });
+}
+
+Profile parseProfile(std::string_view bytes) {
+    Profile profile;
+    profile.lines.reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
+    forEachLine(bytes, [&](const LineView& line) {
+        profile.lines.push_back(
+            Line{std::string(line.text), line.kind, std::string(line.name), std::string(line.value)});
+        return true;
+    });
     return profile;
 }
 
@@ -131,10 +171,10 @@ std::string serialize(const Profile& profile) {
     return out;
 }
 
-// Reads the profile; nullopt when the file is absent, unreadable or too big to be a profile.
-std::optional<Profile> loadProfile(const std::filesystem::path& path) {
+// The file's bytes; nullopt when it is absent, unreadable or too big to be a profile.
+std::optional<std::string> readProfile(const std::filesystem::path& path) {
     try {
-        return parseProfile(runtime::readWholeFile(path, kMaxProfileSize));
+        return runtime::readWholeFile(path, kMaxProfileSize);
     } catch (const runtime::RuntimeError&) {
         return std::nullopt;
     } catch (const std::bad_alloc&) {
@@ -159,7 +199,7 @@ DWORD copyString(std::string_view s, char* buffer, DWORD size) {
 }
 
 // Names each followed by a NUL, then one more NUL; a list too long is cut with two NULs.
-DWORD copyList(const std::vector<std::string>& names, char* buffer, DWORD size) {
+DWORD copyList(const std::vector<std::string_view>& names, char* buffer, DWORD size) {
     if (buffer == nullptr || size == 0)
         return 0;
     std::string joined;
@@ -186,16 +226,17 @@ bool hasLineBreak(const char* s) { return s != nullptr && std::strpbrk(s, "\r\n"
 
 // Looks up one value; nullopt when the file, section or key is absent.
 std::optional<std::string> lookup(const char* section, const char* key, const char* file) {
-    const auto profile = loadProfile(profilePath(file));
-    if (!profile)
+    const auto bytes = readProfile(profilePath(file));
+    if (!bytes)
         return std::nullopt;
-    const std::size_t s = profile->findSection(trim(section));
-    if (s == Profile::npos)
-        return std::nullopt;
-    const std::size_t k = profile->findKey(s, trim(key));
-    if (k == Profile::npos)
-        return std::nullopt;
-    return unquote(profile->lines[k].value);
+    std::optional<std::string> found;
+    forEachEntryOf(*bytes, trim(section), [&](const LineView& line) {
+        if (!sameName(line.name, trim(key)))
+            return true;
+        found = unquote(line.value);
+        return false;
+    });
+    return found;
 }
 
 } // namespace
@@ -221,19 +262,21 @@ DWORD GetPrivateProfileStringA(const char* section, const char* key, const char*
     if (buffer == nullptr || size == 0 || file == nullptr)
         return 0;
     if (section == nullptr || key == nullptr) {
-        std::vector<std::string> names;
-        if (const auto profile = loadProfile(profilePath(file))) {
-            if (section == nullptr) {
-                for (const Line& line : profile->lines)
-                    if (line.kind == Line::Kind::Section &&
-                        std::none_of(names.begin(), names.end(),
-                                     [&](const std::string& n) { return sameName(n, line.name); }))
-                        names.push_back(line.name);
-            } else if (const std::size_t s = profile->findSection(section); s != Profile::npos) {
-                for (std::size_t i = s + 1, end = profile->sectionEnd(s); i < end; ++i)
-                    if (profile->lines[i].kind == Line::Kind::Entry)
-                        names.push_back(profile->lines[i].name);
-            }
+        std::vector<std::string_view> names;
+        const auto bytes = readProfile(profilePath(file));
+        if (bytes && section == nullptr) {
+            forEachLine(*bytes, [&](const LineView& line) {
+                if (line.kind == Line::Kind::Section &&
+                    std::none_of(names.begin(), names.end(),
+                                 [&](std::string_view n) { return sameName(n, line.name); }))
+                    names.push_back(line.name);
+                return true;
+            });
+        } else if (bytes) {
+            forEachEntryOf(*bytes, section, [&](const LineView& line) {
+                names.push_back(line.name);
+                return true;
+            });
         }
         return copyList(names, buffer, size);
     }
@@ -283,10 +326,10 @@ BOOL WritePrivateProfileStringA(const char* section, const char* key, const char
     std::error_code ec;
     Profile profile;
     if (std::filesystem::exists(path, ec)) {
-        auto loaded = loadProfile(path);
-        if (!loaded)
+        const auto bytes = readProfile(path);
+        if (!bytes)
             return 0; // never replace a file we could not read
-        profile = std::move(*loaded);
+        profile = parseProfile(*bytes);
     } else if (ec) {
         return 0;
     }
