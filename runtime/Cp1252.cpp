@@ -83,7 +83,16 @@ std::size_t decodeOne(std::string_view text, std::size_t i, char32_t& cp) {
 
 } // namespace
 
+bool isAscii(std::string_view text) {
+    for (char c : text)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    return true;
+}
+
 std::string cp1252ToUtf8(std::string_view bytes) {
+    if (isAscii(bytes))
+        return std::string(bytes);
     std::string out;
     out.reserve(bytes.size());
     for (char c : bytes) {
@@ -98,6 +107,8 @@ std::string cp1252ToUtf8(std::string_view bytes) {
 }
 
 std::string utf8ToCp1252(std::string_view utf8) {
+    if (isAscii(utf8))
+        return std::string(utf8);
     std::string out;
     out.reserve(utf8.size());
     std::size_t i = 0;

@@ -37,10 +37,6 @@ const Tables& tables() {
     return t;
 }
 
-bool isAscii(std::string_view text) {
-    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
 } // namespace
 
 void repairInto(char* out, std::size_t width, std::string_view bytes) {
@@ -61,7 +57,7 @@ void repairInto(char* out, std::size_t width, std::string_view bytes) {
 }
 
 void fitInto(char* out, std::size_t width, std::string_view utf8) {
-    if (isAscii(utf8)) {
+    if (runtime::isAscii(utf8)) {
         repairInto(out, width, utf8);
     } else {
         repairInto(out, width, runtime::utf8ToCp1252(utf8));
@@ -89,7 +85,7 @@ void appendUtf8(std::string& out, std::string_view bytes) {
 }
 
 std::string toUtf8(std::string_view bytes) {
-    if (isAscii(bytes)) {
+    if (runtime::isAscii(bytes)) {
         return std::string(bytes);
     }
     std::string out;

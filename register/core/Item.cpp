@@ -6,20 +6,12 @@
 
 namespace ledger {
 
-namespace {
-
-bool isAscii(std::string_view text) {
-    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
-} // namespace
-
 std::string fitText(std::string_view utf8, std::size_t width) {
     // Going through Windows-1252 makes the width count characters and replaces what the file
     // cannot hold now rather than at the next save.
-    std::string bytes = isAscii(utf8) ? std::string(utf8) : runtime::utf8ToCp1252(utf8);
+    std::string bytes = runtime::utf8ToCp1252(utf8);
     bytes.resize(width, ' ');
-    return isAscii(bytes) ? bytes : runtime::cp1252ToUtf8(bytes);
+    return runtime::isAscii(bytes) ? bytes : runtime::cp1252ToUtf8(bytes);
 }
 
 std::string trimRight(std::string_view text) {
