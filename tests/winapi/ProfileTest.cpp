@@ -23,7 +23,7 @@ protected:
 };
 
 // A settings file with the oddities real ones have: a comment, blanks around names and values,
-// quotes, a duplicate section in other case, LF-only lines at the end and cp1252 letters.
+// quotes, a duplicate section in other case (only the first one counts), LF-only lines at the end and cp1252 letters.
 const std::string kSample = "; written by hand\r\n"
                             "[Ledgrn]\r\n"
                             "FormHeight=5000\r\n"
@@ -34,6 +34,7 @@ const std::string kSample = "; written by hand\r\n"
                             "Empty=\r\n"
                             "[ledgrn]\r\n"
                             "FormHeight=1\r\n"
+                            "Later=2\r\n"
                             "[Other]\n"
                             "Key=LF value\n"
                             "[L\xE4nder]\n"
@@ -80,6 +81,7 @@ INSTANTIATE_TEST_SUITE_P(
                       StringCase{"DefaultTrailingBlanksTrimmed", "Ledgrn", "Nope", "none   ", 32, "none", 4},
                       StringCase{"DefaultLeadingBlanksKept", "Ledgrn", "Nope", "  x ", 32, "  x", 3},
                       StringCase{"NullDefaultIsEmpty", "Ledgrn", "Nope", nullptr, 32, "", 0},
+                      StringCase{"LaterSectionOfTheSameNameUnseen", "Ledgrn", "Later", "none", 32, "none", 4},
                       StringCase{"AbsentSectionGivesDefault", "Missing", "FormHeight", "dflt", 32, "dflt", 4},
                       StringCase{"ValueCutToBufferSizeMinusOne", "Ledgrn", "FontName", "", 5, "Cour", 4},
                       StringCase{"ValueExactlyFilling", "Ledgrn", "FormHeight", "", 5, "5000", 4},
